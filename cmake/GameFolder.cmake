@@ -1,0 +1,41 @@
+# Assembles the runnable game folder under the build directory from the
+# sources in content/ and the programs in tools/.
+
+find_program(FONTFORGE fontforge REQUIRED)
+
+set(FONT_STAMP ${GAME_DIR}/.fonts.stamp)
+add_custom_command(
+  OUTPUT ${FONT_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
+  COMMAND sh ${CMAKE_SOURCE_DIR}/tools/fonts/make_fonts.sh ${FONTFORGE} ${GAME_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${FONT_STAMP}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/fonts/make_fonts.sh
+          ${CMAKE_SOURCE_DIR}/tools/fonts/to_ttf.pe
+          ${CMAKE_SOURCE_DIR}/tools/fonts/to_fon.pe
+  COMMENT "Making the game's fonts"
+  VERBATIM)
+
+set(ART_STAMP ${GAME_DIR}/.art.stamp)
+add_custom_command(
+  OUTPUT ${ART_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
+  COMMAND vessara-artgen ${GAME_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${ART_STAMP}
+  DEPENDS vessara-artgen
+  COMMENT "Painting the game's pictures"
+  VERBATIM)
+
+# Text data (catalogues, speech, descriptions) is copied, texts as Latin-1.
+file(GLOB_RECURSE CONTENT_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/game/*)
+set(DATA_STAMP ${GAME_DIR}/.data.stamp)
+add_custom_command(
+  OUTPUT ${DATA_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
+  COMMAND vessara-pack ${CMAKE_SOURCE_DIR}/content/game ${GAME_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${DATA_STAMP}
+  DEPENDS vessara-pack ${CONTENT_DATA}
+  COMMENT "Copying the game's data files"
+  VERBATIM)
+
+add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${DATA_STAMP})
+add_dependencies(game_folder vessara vessara-replay)

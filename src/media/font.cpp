@@ -1,0 +1,176 @@
+// Fonts: TrueType/OpenType and Windows bitmap fonts rasterised by FreeType
+// into one small texture per glyph, made when a character is first drawn.
+#include "media/media.h"
+#include "media/media_internal.h"
+#include "media/image_internal.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cmath>
+#include <unordered_map>
+
+namespace {
+FT_Library g_ft = nullptr;
+
+struct Glyph {
+    SDL_Texture* tex = nullptr;
+    SDL_Texture* maskTex = nullptr;
+    int w = 0, h = 0, left = 0, top = 0;
+    float advance = 0;
+};
+} // namespace
+
+struct Font {
+    std::string path;
+    FT_Face face = nullptr;
+    bool bitmapCharmap = false; // Windows .fon: codes are the font's own bytes
+    int size = 0;
+    int ascent = 0, height = 0;
+    bool smooth = true;
+    bool builtin = false;
+    std::unordered_map<char16_t, Glyph> glyphs;
+};
+
+namespace {
+Font g_builtin;
+
+FT_UInt GlyphIndex(Font* f, char16_t c) {
+    FT_UInt gi = FT_Get_Char_Index(f->face, c);
+    if (gi == 0 && f->bitmapCharmap && c > 255) gi = FT_Get_Char_Index(f->face, '?');
+    return gi;
+}
+
+Glyph MakeGlyph(Font* f, char16_t c) {
+    Glyph g;
+    if (f->builtin) {
+        // The built-in font: a hollow box of 8 x 12 pixels for every character,
+        // so that text drawn before any font is loaded still shows up.
+        g.w = 8;
+        g.h = 12;
+        g.top = 12;
+        g.advance = 9;
+        if (c == ' ') return g;
+        std::vector<uint8_t> px((size_t)g.w * g.h * 4, 255);
+        for (int y = 0; y < g.h; ++y)
+            for (int x = 0; x < g.w; ++x) {
+                bool edge = x == 0 || y == 0 || x == g.w - 1 || y == g.h - 1;
+                px[((size_t)y * g.w + x) * 4 + 3] = edge ? 255 : 0;
+            }
+        g.tex = media::MakeTexture(px.data(), g.w, g.h, g.w * 4, false);
+        return g;
+    }
+    FT_Int32 flags = FT_LOAD_RENDER | (f->smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
+    if (FT_Load_Glyph(f->face, GlyphIndex(f, c), flags) != 0) return g;
+    FT_GlyphSlot s = f->face->glyph;
+    g.advance = (float)s->advance.x / 64.0f;
+    g.left = s->bitmap_left;
+    g.top = s->bitmap_top;
+    g.w = (int)s->bitmap.width;
+    g.h = (int)s->bitmap.rows;
+    if (g.w == 0 || g.h == 0) return g;
+    std::vector<uint8_t> px((size_t)g.w * g.h * 4, 255);
+    bool partial = false;
+    for (int y = 0; y < g.h; ++y) {
+        const unsigned char* row = s->bitmap.buffer + (ptrdiff_t)y * s->bitmap.pitch;
+        for (int x = 0; x < g.w; ++x) {
+            uint8_t a;
+            if (s->bitmap.pixel_mode == FT_PIXEL_MODE_MONO) a = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+            else a = row[x];
+            if (a != 0 && a != 255) partial = true;
+            px[((size_t)y * g.w + x) * 4 + 3] = a;
+        }
+    }
+    g.tex = media::MakeTexture(px.data(), g.w, g.h, g.w * 4, true);
+    if (partial) {
+        for (size_t i = 3; i < px.size(); i += 4) px[i] = px[i] >= 128 ? 255 : 0;
+        g.maskTex = media::MakeTexture(px.data(), g.w, g.h, g.w * 4, true);
+    }
+    return g;
+}
+
+Glyph& GetGlyph(Font* f, char16_t c) {
+    auto it = f->glyphs.find(c);
+    if (it != f->glyphs.end()) return it->second;
+    return f->glyphs.emplace(c, MakeGlyph(f, c)).first->second;
+}
+
+Font* Current() {
+    Font* f = media::State().font;
+    if (f) return f;
+    g_builtin.builtin = true;
+    g_builtin.ascent = 12;
+    g_builtin.height = 14;
+    return &g_builtin;
+}
+} // namespace
+
+Font* LoadFontFile(const Str& path, int size, int style) {
+    std::string p = media::PathOf(path);
+    if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw AssetError(p, "cannot start FreeType");
+    std::string probe;
+    if (!ReadWholeFile(p, probe)) throw AssetError(p, "cannot open font file");
+    FT_Face face = nullptr;
+    if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0) throw AssetError(p, "not a font FreeType can read");
+    auto* f = new Font;
+    f->path = p;
+    f->face = face;
+    f->size = size;
+    f->smooth = (style & 4) != 0;
+    if (FT_IS_SCALABLE(face)) {
+        if (FT_Set_Pixel_Sizes(face, 0, (FT_UInt)size) != 0) throw AssetError(p, "cannot set the font size");
+        f->ascent = (int)std::ceil(face->size->metrics.ascender / 64.0);
+        int desc = (int)std::ceil(-face->size->metrics.descender / 64.0);
+        f->height = f->ascent + desc;
+    } else {
+        // A bitmap font: take the strike nearest to the requested size.
+        if (face->num_fixed_sizes <= 0) throw AssetError(p, "bitmap font without any size");
+        int best = 0;
+        for (int i = 1; i < face->num_fixed_sizes; ++i)
+            if (std::abs(face->available_sizes[i].height - size) <
+                std::abs(face->available_sizes[best].height - size))
+                best = i;
+        if (FT_Select_Size(face, best) != 0) throw AssetError(p, "cannot select the bitmap size");
+        // Windows bitmap fonts come with no character map selected; their one
+        // map indexes the font's own code page, which is Latin-1 here.
+        if (face->num_charmaps > 0) {
+            FT_Set_Charmap(face, face->charmaps[0]);
+            f->bitmapCharmap = true;
+        }
+        f->ascent = (int)(face->size->metrics.ascender / 64);
+        f->height = face->available_sizes[best].height;
+        if (f->ascent <= 0) f->ascent = f->height;
+    }
+    if (f->height <= 0) f->height = size;
+    return f;
+}
+
+void SetFont(Font* f) { media::State().font = f; }
+Font* CurrentFont() { return media::State().font; }
+
+int FontHeight() { return Current()->height; }
+
+int StringWidth(const Str& text) {
+    Font* f = Current();
+    int w = 0;
+    for (char16_t c : text) w = (int)((float)w + GetGlyph(f, c).advance);
+    return w;
+}
+
+void DrawString(const Str& text, double x, double y) {
+    Font* f = Current();
+    auto& st = media::State();
+    double pen = x;
+    for (char16_t c : text) {
+        Glyph& g = GetGlyph(f, c);
+        if (g.tex) {
+            SDL_Texture* t = nullptr;
+            if (media::PrepareTexture(g.tex, g.maskTex, &t)) {
+                SDL_FRect dst{(float)(pen + g.left * st.sx), (float)(y + (f->ascent - g.top) * st.sy),
+                              (float)(g.w * st.sx), (float)(g.h * st.sy)};
+                SDL_RenderCopyF(media::Renderer(), t, nullptr, &dst);
+            }
+        }
+        pen += g.advance * st.sx;
+    }
+}

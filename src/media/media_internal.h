@@ -1,0 +1,31 @@
+// Shared state of the media layer's own files; not for game code.
+#pragma once
+
+#include "media/media.h"
+
+#include <SDL.h>
+
+namespace media {
+SDL_Renderer* Renderer();
+SDL_Window* Window();
+bool Headless();
+// Current drawing state.
+struct DrawState {
+    int r = 255, g = 255, b = 255;
+    double alpha = 1.0;
+    int blend = MASKBLEND;
+    double sx = 1.0, sy = 1.0;
+    int clsR = 0, clsG = 0, clsB = 0;
+    Font* font = nullptr;
+    int maskR = 0, maskG = 0, maskB = 0;
+};
+DrawState& State();
+// Applies colour, alpha and blend to a texture before it is copied.
+// Returns false when nothing would be visible.
+bool PrepareTexture(SDL_Texture* tex, SDL_Texture* maskTex, SDL_Texture** use);
+void InitInput();
+void HandleEvent(const SDL_Event& e);
+void InitSound();
+void ShutdownSound();
+std::string PathOf(const Str& path);
+} // namespace media

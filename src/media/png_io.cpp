@@ -1,0 +1,114 @@
+// PNG reading and writing over libpng.
+#include "media/media.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+struct FileCloser {
+    void operator()(FILE* f) const {
+        if (f) fclose(f);
+    }
+};
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
+} // namespace
+
+namespace media {
+// The record of every file the game asked for, kept here because every
+// other media file depends on this one.
+static std::vector<std::string>& OpenedList() {
+    static std::vector<std::string> files;
+    return files;
+}
+void NoteOpened(const std::string& path) { OpenedList().push_back(path); }
+} // namespace media
+
+const std::vector<std::string>& OpenedFiles() { return media::OpenedList(); }
+
+bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
+    media::NoteOpened(utf8path);
+    FilePtr f(fopen(utf8path.c_str(), "rb"));
+    if (!f) {
+        err = std::string("cannot open file (") + strerror(errno) + ")";
+        return false;
+    }
+    png_byte sig[8];
+    if (fread(sig, 1, 8, f.get()) != 8 || png_sig_cmp(sig, 0, 8) != 0) {
+        err = "not a PNG file";
+        return false;
+    }
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        err = "out of memory";
+        return false;
+    }
+    std::vector<png_bytep> rows;
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        err = "broken PNG data";
+        return false;
+    }
+    png_init_io(png, f.get());
+    png_set_sig_bytes(png, 8);
+    png_read_info(png, info);
+    png_uint_32 w = png_get_image_width(png, info);
+    png_uint_32 h = png_get_image_height(png, info);
+    int depth = png_get_bit_depth(png, info);
+    int type = png_get_color_type(png, info);
+    if (w == 0 || h == 0 || w > 16384 || h > 16384) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        err = "unsupported image size";
+        return false;
+    }
+    if (depth == 16) png_set_strip_16(png);
+    if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+    if (type == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
+    if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
+    if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
+    if (!(type & PNG_COLOR_MASK_ALPHA) && !png_get_valid(png, info, PNG_INFO_tRNS))
+        png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    out.width = (int)w;
+    out.height = (int)h;
+    out.rgba.assign((size_t)w * h * 4, 0);
+    rows.resize(h);
+    for (png_uint_32 y = 0; y < h; ++y) rows[y] = out.rgba.data() + (size_t)y * w * 4;
+    png_read_image(png, rows.data());
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level) {
+    if (pm.width <= 0 || pm.height <= 0 || pm.rgba.size() < (size_t)pm.width * pm.height * 4)
+        return false;
+    FilePtr f(fopen(utf8path.c_str(), "wb"));
+    if (!f) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_init_io(png, f.get());
+    png_set_compression_level(png, level < 0 ? 6 : (level > 9 ? 9 : level));
+    png_set_IHDR(png, info, pm.width, pm.height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < pm.height; ++y)
+        png_write_row(png, const_cast<png_bytep>(pm.rgba.data() + (size_t)y * pm.width * 4));
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return fflush(f.get()) == 0;
+}

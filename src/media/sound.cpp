@@ -1,0 +1,127 @@
+// Sounds and channels. The window backend plays through SDL_mixer; when no
+// sound device can be opened it falls back to SDL's dummy driver and plays
+// on silently. The headless backend keeps channels on the virtual clock, so
+// a channel "plays" for exactly the sound's length of game time.
+#include "media/media.h"
+#include "media/media_internal.h"
+
+#include <SDL_mixer.h>
+
+#include <cstdio>
+#include <vector>
+
+struct Sound {
+    std::string path;
+    Mix_Chunk* chunk = nullptr;
+    double lengthMs = 0;
+};
+
+struct Channel {
+    int index = -1;         // mixer channel (window backend)
+    Sound* sound = nullptr;
+    double volume = 1.0;
+    bool paused = false;
+    int64_t startMs = 0;    // virtual clock (headless backend)
+    int64_t pausedAt = 0;
+};
+
+namespace {
+bool g_mixerOpen = false;
+int g_channelsAllocated = 0;
+int g_nextChannel = 0;
+
+bool Virtual() { return media::Headless() || !g_mixerOpen; }
+} // namespace
+
+namespace media {
+void InitSound() {
+    if (Headless()) return;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
+        g_mixerOpen = true;
+    } else {
+        std::string why = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0)
+            g_mixerOpen = true;
+        fprintf(stderr, "Vessara-Demo: no sound device (%s); playing without sound\n", why.c_str());
+    }
+    if (g_mixerOpen) g_channelsAllocated = Mix_AllocateChannels(32);
+}
+
+void ShutdownSound() {
+    if (g_mixerOpen) Mix_CloseAudio();
+    g_mixerOpen = false;
+}
+} // namespace media
+
+Sound* LoadSoundFile(const Str& path, int /*flags*/) {
+    std::string p = media::PathOf(path);
+    std::string bytes;
+    if (!ReadWholeFile(p, bytes)) throw AssetError(p, "cannot open sound file");
+    SDL_AudioSpec spec;
+    Uint8* buf = nullptr;
+    Uint32 len = 0;
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), (int)bytes.size());
+    if (!SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len)) throw AssetError(p, std::string("not a WAV file SDL can read: ") + SDL_GetError());
+    auto* s = new Sound;
+    s->path = p;
+    int frameBytes = (SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
+    s->lengthMs = frameBytes > 0 && spec.freq > 0 ? (double)len / frameBytes * 1000.0 / spec.freq : 0;
+    SDL_FreeWAV(buf);
+    if (g_mixerOpen) {
+        s->chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1);
+        if (!s->chunk) throw AssetError(p, std::string("cannot decode sound: ") + Mix_GetError());
+    }
+    return s;
+}
+
+double SoundLengthMs(const Sound* s) { return s ? s->lengthMs : 0; }
+
+Channel* PlaySoundOn(Sound* s, Channel* ch) {
+    if (!ch) {
+        ch = new Channel;
+        if (!Virtual()) {
+            // Every new channel gets a mixer channel of its own while there are
+            // enough; after that the least recently handed out one is shared.
+            if (g_nextChannel >= g_channelsAllocated && g_channelsAllocated < 256)
+                g_channelsAllocated = Mix_AllocateChannels(g_channelsAllocated * 2);
+            ch->index = g_nextChannel % g_channelsAllocated;
+            ++g_nextChannel;
+        }
+    }
+    ch->sound = s;
+    ch->paused = false;
+    ch->startMs = Millis();
+    if (!Virtual() && s && s->chunk) {
+        Mix_Volume(ch->index, (int)(ch->volume * MIX_MAX_VOLUME));
+        Mix_PlayChannel(ch->index, s->chunk, 0);
+    }
+    return ch;
+}
+
+void SetChannelVolume(Channel* ch, double v) {
+    if (!ch) return;
+    ch->volume = v < 0 ? 0 : (v > 1 ? 1 : v);
+    if (!Virtual() && ch->index >= 0) Mix_Volume(ch->index, (int)(ch->volume * MIX_MAX_VOLUME));
+}
+
+void PauseChannel(Channel* ch) {
+    if (!ch || ch->paused) return;
+    ch->paused = true;
+    ch->pausedAt = Millis();
+    if (!Virtual() && ch->index >= 0) Mix_Pause(ch->index);
+}
+
+void ResumeChannel(Channel* ch) {
+    if (!ch || !ch->paused) return;
+    ch->paused = false;
+    ch->startMs += (int64_t)Millis() - ch->pausedAt;
+    if (!Virtual() && ch->index >= 0) Mix_Resume(ch->index);
+}
+
+int ChannelIsPlaying(Channel* ch) {
+    if (!ch || !ch->sound || ch->paused) return 0;
+    if (!Virtual()) return Mix_Playing(ch->index) && Mix_GetChunk(ch->index) == ch->sound->chunk ? 1 : 0;
+    return (int64_t)Millis() < ch->startMs + (int64_t)ch->sound->lengthMs ? 1 : 0;
+}

@@ -1,0 +1,169 @@
+// The window, the two backends, the clock and frame pacing.
+#include "media/media.h"
+#include "media/media_internal.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+Backend g_backend = Backend::Window;
+bool g_sdlReady = false;
+SDL_Window* g_window = nullptr;
+SDL_Renderer* g_renderer = nullptr;
+SDL_Surface* g_headlessSurface = nullptr;
+std::string g_title = "Vessara-Demo";
+int g_width = 0, g_height = 0;
+PacingState g_pacing;
+int64_t g_virtualMs = 100000; // the headless clock starts at an arbitrary uptime
+uint64_t g_workStart = 0;
+double g_lastWorkMs = 0.0;
+int g_closeRequested = 0;
+
+void EnsureSdl() {
+    if (g_sdlReady) return;
+    if (g_backend == Backend::Headless) {
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
+        throw AssetError("SDL", std::string("cannot start the video system: ") + SDL_GetError());
+    g_sdlReady = true;
+    media::InitInput();
+}
+
+} // namespace
+
+namespace media {
+SDL_Renderer* Renderer() { return g_renderer; }
+SDL_Window* Window() { return g_window; }
+bool Headless() { return g_backend == Backend::Headless; }
+void RequestClose() { g_closeRequested = 1; }
+} // namespace media
+
+void InjectCloseRequest() { g_closeRequested = 1; }
+
+void SelectBackend(Backend b) { g_backend = b; }
+Backend CurrentBackend() { return g_backend; }
+
+void FailAsset(const Str& path, const std::string& reason) { throw AssetError(ToUtf8(path), reason); }
+
+void ShowErrorBox(const std::string& message) {
+    if (g_backend == Backend::Window && g_sdlReady)
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, g_title.c_str(), message.c_str(), g_window);
+}
+
+void SetWindowTitle(const Str& title) {
+    g_title = ToUtf8(title);
+    if (g_window) SDL_SetWindowTitle(g_window, g_title.c_str());
+}
+
+void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/) {
+    EnsureSdl();
+    g_width = width;
+    g_height = height;
+    if (g_backend == Backend::Headless) {
+        g_window = SDL_CreateWindow(g_title.c_str(), 0, 0, width, height, SDL_WINDOW_HIDDEN);
+        g_headlessSurface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (!g_headlessSurface)
+            throw AssetError("SDL", std::string("cannot create the frame buffer: ") + SDL_GetError());
+        g_renderer = SDL_CreateSoftwareRenderer(g_headlessSurface);
+    } else {
+        g_window = SDL_CreateWindow(g_title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                    width, height, 0);
+        if (!g_window)
+            throw AssetError("SDL", std::string("cannot open the window: ") + SDL_GetError());
+        g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_ACCELERATED);
+        if (!g_renderer) g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (!g_renderer) throw AssetError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
+    SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_BLEND);
+    media::InitSound();
+    if (hertz <= 0) hertz = 60;
+    g_pacing.hertz = hertz;
+    g_pacing.period = 1000 / hertz;
+    g_pacing.remainder = 1000 - g_pacing.period * hertz;
+    g_pacing.accumulator = 0;
+    g_pacing.nextFrame = Millis();
+    g_workStart = SDL_GetPerformanceCounter();
+}
+
+void ShutdownMedia() {
+    media::ShutdownSound();
+    if (g_renderer) SDL_DestroyRenderer(g_renderer);
+    if (g_headlessSurface) SDL_FreeSurface(g_headlessSurface);
+    if (g_window) SDL_DestroyWindow(g_window);
+    g_renderer = nullptr;
+    g_headlessSurface = nullptr;
+    g_window = nullptr;
+    if (g_sdlReady) SDL_Quit();
+    g_sdlReady = false;
+}
+
+int ScreenWidth() { return g_width; }
+int ScreenHeight() { return g_height; }
+
+void HideMouse() {
+    if (g_backend == Backend::Window) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void ClearScreen() {
+    auto& st = media::State();
+    SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(g_renderer, (Uint8)st.clsR, (Uint8)st.clsG, (Uint8)st.clsB, 255);
+    SDL_RenderClear(g_renderer);
+}
+
+const PacingState& Pacing() { return g_pacing; }
+double LastFrameWorkMs() { return g_lastWorkMs; }
+
+void FlipFrame(int sync) {
+    uint64_t now = SDL_GetPerformanceCounter();
+    g_lastWorkMs = (double)(now - g_workStart) * 1000.0 / (double)SDL_GetPerformanceFrequency();
+    if (sync == -1) {
+        g_pacing.nextFrame += g_pacing.period;
+        g_pacing.accumulator += g_pacing.remainder;
+        if (g_pacing.accumulator >= g_pacing.hertz) {
+            g_pacing.accumulator -= g_pacing.hertz;
+            g_pacing.nextFrame += 1;
+        }
+        int64_t wait = g_pacing.nextFrame - (int64_t)Millis();
+        if (wait <= 0) g_pacing.nextFrame = Millis();
+        else Delay((int)wait);
+    }
+    if (g_backend == Backend::Window) SDL_RenderPresent(g_renderer);
+    g_workStart = SDL_GetPerformanceCounter();
+}
+
+int CloseRequested() {
+    PollEvents();
+    int r = g_closeRequested;
+    g_closeRequested = 0;
+    return r;
+}
+
+Pixmap* GrabScreenRect(int x, int y, int w, int h) {
+    auto* pm = new Pixmap;
+    if (w <= 0 || h <= 0 || !g_renderer) return pm;
+    pm->width = w;
+    pm->height = h;
+    pm->rgba.assign((size_t)w * h * 4, 0);
+    SDL_Rect r{x, y, w, h};
+    SDL_RenderReadPixels(g_renderer, &r, SDL_PIXELFORMAT_RGBA32, pm->rgba.data(), w * 4);
+    for (size_t i = 3; i < pm->rgba.size(); i += 4) pm->rgba[i] = 255;
+    return pm;
+}
+
+int32_t Millis() {
+    if (g_backend == Backend::Headless) return (int32_t)(uint32_t)g_virtualMs;
+    return (int32_t)SDL_GetTicks();
+}
+
+void Delay(int ms) {
+    if (ms <= 0) return;
+    if (g_backend == Backend::Headless) g_virtualMs += ms;
+    else SDL_Delay((Uint32)ms);
+}
+
+void SetVirtualMillis(int64_t ms) { g_virtualMs = ms; }

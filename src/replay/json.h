@@ -1,0 +1,29 @@
+// A small JSON tree for the state dumps of the headless driver.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct Json {
+    enum Kind { Null, Number, String, Object, Array } kind = Null;
+    double number = 0;
+    bool integer = false;
+    std::string text;
+    std::vector<std::pair<std::string, Json>> members; // objects keep insertion order
+    std::vector<Json> items;
+
+    static Json Num(double v);
+    static Json Int(long long v);
+    static Json Text(const std::string& s);
+    static Json Obj();
+    static Json Arr();
+    Json& Set(const std::string& key, Json v);
+    Json& Push(Json v);
+    // Follows a dotted path ("player.HP", "npcs.0.Name"); nullptr if absent.
+    const Json* Find(const std::string& path) const;
+    std::string Dump(int indent = 0) const;
+    // The value as an expectation compares it: numbers without trailing zeros.
+    std::string Scalar() const;
+};

@@ -1,0 +1,51 @@
+// The game clock and the daylight of the home map.
+#include "shell/shell.h"
+
+#include "shell/assets.h"
+#include "world/world.h"
+
+uint16_t ClockMinutes = 960;
+uint8_t ClockHour = 16;
+uint16_t GameDay = 1;
+uint8_t DayPhase = 0;
+uint8_t DaylightLevel = 255;
+int32_t ClockTickTime = 0;
+int32_t DaylightTickTime = 0;
+
+void AdvanceClock() {
+    int32_t now = Millis();
+    if (now - ClockTickTime >= 1600) {
+        ClockMinutes = (uint16_t)(ClockMinutes + 1);
+        ClockTickTime = now;
+    }
+    ClockHour = (uint8_t)(ClockMinutes / 60);
+    if (ClockMinutes > 1439) {
+        ClockMinutes = 0;
+        GameDay = (uint16_t)(GameDay + 1);
+    }
+    if (ClockMinutes >= 1320 || ClockMinutes <= 230) DayPhase = 0;
+    if (ClockMinutes >= 1010 && ClockMinutes <= 1320) DayPhase = 1;
+    if (ClockMinutes >= 230 && ClockMinutes <= 540) DayPhase = 2;
+    if (now - DaylightTickTime >= 1600) {
+        int level = DaylightLevel;
+        if (DayPhase == 1) level -= 1;
+        if (DayPhase == 2) level += 1;
+        if (level < 50) level = 50;
+        if (level > 255) level = 255;
+        DaylightLevel = (uint8_t)level;
+        DaylightTickTime = now;
+    }
+}
+
+void DrawClock() {
+    SetFont(FontChancery25);
+    int m = ClockMinutes - ClockHour * 60;
+    Str text = IntToString(ClockHour) + (m >= 10 ? u" : " : u" : 0") + IntToString(m);
+    DrawString(text, 0, 100);
+    DrawString(u"Uhr", 90, 100);
+}
+
+void SetDaylightTint() {
+    if (CurrentMapName == u"TestMap") SetColor(DaylightLevel, DaylightLevel, DaylightLevel);
+    else SetColor(255, 255, 255);
+}

@@ -1,0 +1,257 @@
+// Start-up: window, fonts, pictures, the player and every collection, in
+// the order later steps rely on.
+#include "shell/shell.h"
+
+#include "data/catalog.h"
+#include "data/records.h"
+#include "shell/assets.h"
+#include "story/text.h"
+#include "world/world.h"
+
+uint8_t MajorSkills[5] = {};
+uint8_t MinorSkills[10] = {};
+int32_t Gold = 0;
+int32_t DollFrameTime = 0;
+Str PlayerName, PlayerRace, PlayerTitle;
+
+namespace {
+void LoadFonts() {
+    FontChancery25 = LoadFontFile(u"Chancery.ttf", 25, 4);
+    FontFunke16 = LoadFontFile(u"Funke.fon", 16, 4);
+    FontChancery20 = LoadFontFile(u"Chancery.ttf", 20, 4);
+    FontChancery30 = LoadFontFile(u"Chancery.ttf", 30, 4);
+    FontNarrow18 = LoadFontFile(u"Narrow.ttf", 18, 4);
+}
+
+void LoadInterfaceImages() {
+    ImgBlutfleck = LoadImageFile(u"Grafik/Blutfleck.png");
+    ImgLeiche = LoadImageFile(u"Grafik/Leiche.png");
+    ImgGold = LoadImageFile(u"Grafik/Gold.png");
+    ImgInventar1 = LoadImageFile(u"Grafik/Inventar1.png");
+    ImgInventar2 = LoadImageFile(u"Grafik/Inventar2.png");
+    ImgHaendlerInventar = LoadImageFile(u"Grafik/HändlerInventar.png");
+    ImgZaubermenue = LoadImageFile(u"Grafik/Zaubermenü.png");
+    ImgMaus = LoadImageFile(u"Grafik/Maus.png");
+    ImgEcke = LoadImageFile(u"Grafik/Ecke.png");
+    ImgBalkenOben = LoadImageFile(u"Grafik/Balken_oben.png");
+    ImgBalkenUnten = LoadImageFile(u"Grafik/Balken_unten.png");
+    ImgBalkenLinks = LoadImageFile(u"Grafik/Balken_links.png");
+    ImgBalkenRechts = LoadImageFile(u"Grafik/Balken_rechts.png");
+    ImgInventarButton1 = LoadImageFile(u"Grafik/InventarButton1.png");
+    ImgInventarButton2 = LoadImageFile(u"Grafik/InventarButton2.png");
+    ImgInventarButton3 = LoadImageFile(u"Grafik/InventarButton3.png");
+    ImgHotkeyleiste = LoadImageFile(u"Grafik/Hotkeyleiste.png");
+    ImgTagebuch = LoadImageFile(u"Grafik/Tagebuch.png");
+    ImgPfeil1 = LoadImageFile(u"Grafik/Pfeil1.png");
+    ImgPfeil2 = LoadImageFile(u"Grafik/Pfeil2.png");
+    ImgRahmen = LoadImageFile(u"Grafik/Rahmen_" + IntToString(ScreenWidth()) + u".png");
+    ImgRahmen2 = LoadImageFile(u"Grafik/Rahmen2.png");
+    ImgRahmen3 = LoadImageFile(u"Grafik/Rahmen3.png");
+    ImgRahmen4 = LoadImageFile(u"Grafik/Rahmen4.png");
+}
+
+void LoadFigureStrips() {
+    ImgKoerper = LoadAnimImageFile(u"Grafik/Charakter/Körper_Mensch.png", 48, 64, 0, 12);
+    ImgGesicht = LoadAnimImageFile(u"Grafik/Charakter/Gesicht1.png", 48, 64, 0, 12);
+    ImgHaare = LoadAnimImageFile(u"Grafik/Charakter/Haare3.png", 48, 64, 0, 12);
+    ImgStartkleidung = LoadAnimImageFile(u"Grafik/Items/Startkleidung.png", 48, 64, 0, 12);
+    ImgKoerperGross = LoadAnimImageFile(u"Grafik/Charakter/Groß/Körper_Mensch.png", 72, 96, 0, 12);
+    ImgGesichtGross = LoadAnimImageFile(u"Grafik/Charakter/Groß/Gesicht1.png", 72, 96, 0, 12);
+    ImgHaareGross = LoadAnimImageFile(u"Grafik/Charakter/Groß/Haare3.png", 72, 96, 0, 12);
+    ImgStartkleidungGross = LoadAnimImageFile(u"Grafik/Items/Groß/Startkleidung.png", 72, 96, 0, 12);
+}
+
+void CreatePlayer() {
+    Player = new TCharakter;
+    TCharakter& p = *Player;
+    p.Level = 1;
+    p.px = 29.0f;
+    p.py = 4.0f;
+    p.ppx = FloatToInt(p.px * 48);
+    p.ppy = FloatToInt(p.py * 48);
+    p.px_alt = FloatToInt(p.px);
+    p.py_alt = FloatToInt(p.py);
+    p.SFrame = 6;
+    p.Richtung = 3;
+    p.Geschwindigkeit = 3.0f;
+    p.Staerke = 40;
+    p.Intelligenz = 15;
+    p.Geschicklichkeit = 10;
+    p.Lebensenergie = p.Staerke;
+    p.Nahkampfschaden = p.Staerke;
+    p.Mana = p.Intelligenz;
+    p.MagischerSchaden = p.Intelligenz;
+    p.Fernkampfschaden = p.Geschicklichkeit;
+    p.Verteidigung = p.Geschicklichkeit;
+    PlayerName = u"Tarvik";
+    PlayerRace = u"Mensch";
+    PlayerTitle = PlayerName + u" Level";
+    CameraX = p.ppx - ScreenWidth() / 2;
+    CameraY = p.ppy - ScreenHeight() / 2;
+}
+
+int SkillLevel(int slot) { return Player->Fertigkeiten[slot]->Level; }
+
+void CreateSkills() {
+    for (int slot = 1; slot <= 15; ++slot) {
+        SkillDescriptions[slot] = new TList<Str>;
+        Player->Fertigkeiten[slot] = new TFertigkeit;
+        WrapSkillDescription(u"Beschreibungen/" + IntToString(slot) + u".txt", 200, slot);
+    }
+    static const struct {
+        const char16_t* name;
+        uint8_t level;
+    } skills[16] = {{u"", 0},
+                    {u"Lange Klinge", 20},
+                    {u"Axtkampf", 25},
+                    {u"Speerkampf", 15},
+                    {u"Schlagwaffe", 15},
+                    {u"Schwere Ruestung", 25},
+                    {u"Kampfmagie", 5},
+                    {u"Wiederherstellung", 10},
+                    {u"Verzaubern", 5},
+                    {u"Beschwoeren", 5},
+                    {u"Keine Ruestung", 5},
+                    {u"Kurze Klinge", 5},
+                    {u"Schiessen", 5},
+                    {u"Schloesser oeffnen", 5},
+                    {u"Handeln", 5},
+                    {u"Leichte Ruestung", 5}};
+    for (int slot = 1; slot <= 15; ++slot) {
+        Player->Fertigkeiten[slot]->Name = skills[slot].name;
+        Player->Fertigkeiten[slot]->Level = skills[slot].level;
+    }
+    const uint8_t major[5] = {6, 1, 12, 11, 5};
+    const uint8_t minor[10] = {2, 3, 4, 7, 8, 9, 10, 14, 15, 13};
+    for (int i = 0; i < 5; ++i) MajorSkills[i] = major[i];
+    for (int i = 0; i < 10; ++i) MinorSkills[i] = minor[i];
+
+    TCharakter& p = *Player;
+    p.HPMax = (uint16_t)FloatToInt((p.Lebensenergie + p.Staerke) / 2.0f + p.Staerke / 10.0f * p.Level + 7.0f);
+    p.HP = p.HPMax;
+    p.MP = p.Mana + p.Intelligenz + 9.0f;
+    p.MPMax = (uint16_t)FloatToInt(p.MP);
+    p.MPFuellpause1 = 1700;
+    p.MPFuellpause2 = 2000;
+    p.PhysischerSchaden1 = p.Nahkampfschaden / 15.0f + (float)(SkillLevel(11) / 20);
+    p.PhysischerSchaden2 = p.PhysischerSchaden1 + p.Staerke / 12.0f;
+    p.MagieSchaden1 = p.MagischerSchaden / 14.0f + (float)(SkillLevel(6) / 18);
+    p.MagieSchaden2 = p.MagieSchaden1 + p.Intelligenz / 12.0f;
+    p.Fernschaden1 = p.Fernkampfschaden / 15.0f + (float)(SkillLevel(12) / 22);
+    p.Fernschaden2 = p.Fernschaden1 + p.Geschicklichkeit / 14.0f;
+    p.Abwehr1 = p.Verteidigung / 20.0f + (float)(SkillLevel(10) / 20);
+    p.Abwehr2 = p.Abwehr1 + p.Geschicklichkeit / 15.0f;
+}
+
+void CreateGrids() {
+    EquipBody = new TItem;
+    EquipHead = new TItem;
+    EquipWeapon = new TItem;
+    EquipOffHand = new TItem;
+    EquipRing1 = new TItem;
+    EquipRing2 = new TItem;
+    InvScratchItem = new TItem;
+    InvScratchSpell = new TZauberItem;
+    MouseX = (uint16_t)CursorX();
+    MouseY = (uint16_t)CursorY();
+    DollFrameTime = Millis();
+    for (int i = 0; i < kInvCols; ++i)
+        for (int j = 0; j < kInvRows; ++j) {
+            InventoryGrid[i][j] = new TItem;
+            SpellBookGrid[i][j] = new TZauberItem;
+        }
+    for (auto& h : Hotkeys) h = new THotkey;
+}
+
+// Fills a starting cell from the item catalogue. The catalogue readers
+// come later; until then a cell keeps its ID and gets the count rule.
+void FillInventoryCell(int i, int j) {
+    TItem* it = InventoryGrid[i][j];
+    if (it->Anzahl == 0) it->Anzahl = 1;
+}
+
+void SetStartingItems() {
+    EquipBody->ID = 2;
+    EquipBody->Image = ImgStartkleidung;
+    EquipBody->ImageGross = ImgStartkleidungGross;
+    static const struct {
+        int i, j;
+        uint16_t id;
+        uint8_t count;
+    } start[] = {{0, 0, 3, 0},  {0, 1, 4, 0},  {0, 2, 5, 0},  {0, 4, 7, 0},  {1, 0, 8, 0},
+                 {2, 0, 9, 0},  {3, 0, 10, 0}, {1, 1, 11, 3}, {1, 2, 12, 3}, {2, 1, 13, 0},
+                 {2, 2, 14, 99}, {3, 1, 15, 0}, {3, 2, 16, 0}, {3, 3, 17, 0}};
+    for (const auto& s : start) {
+        InventoryGrid[s.i][s.j]->ID = s.id;
+        if (s.count) InventoryGrid[s.i][s.j]->Anzahl = s.count;
+    }
+    SpellBookGrid[0][0]->ID = 1;
+    SpellBookGrid[0][1]->ID = 2;
+    for (int i = 0; i < kInvCols; ++i)
+        for (int j = 0; j < kInvRows; ++j) {
+            if (InventoryGrid[i][j]->ID != 0) FillInventoryCell(i, j);
+        }
+    Gold = 10;
+}
+
+void CreateShopGrids() {
+    for (int i = 0; i < kShopCols; ++i)
+        for (int j = 0; j < kShopRows; ++j) {
+            ShopItems[i][j] = new TItem;
+            ShopSpells[i][j] = new TZauberItem;
+        }
+}
+} // namespace
+
+void StartUp() {
+    // 1. The window.
+    SetWindowTitle(u"Vessara-Demo");
+    OpenGraphics(1024, 768, 0, 60, 0);
+    HideMouse();
+    SeedRandom(Millis());
+    // 2. - 6. Fonts and pictures with their mask colours.
+    SetMaskColor(255, 255, 255);
+    LoadFonts();
+    LoadInterfaceImages();
+    SetMaskColor(32, 156, 0);
+    LoadFigureStrips();
+    SetMaskColor(255, 255, 255);
+    Tilesets[0] = LoadAnimImageFile(u"Grafik/Tileset1.png", 48, 48, 0, 768);
+    Tilesets[1] = LoadAnimImageFile(u"Grafik/Tileset2.png", 48, 48, 0, 768);
+    SetMaskColor(0, 0, 0);
+    ImgAuswahlbox = LoadImageFile(u"Grafik/Auswahlbox.png");
+    SetMaskColor(255, 255, 255);
+    // 7. The first map.
+    CreateMap(0, 0);
+    // 8. The game clock.
+    DaylightTickTime = Millis();
+    ClockTickTime = Millis();
+    ClockHour = (uint8_t)(ClockMinutes / 60);
+    // 9. Map connections.
+    ConnectionList = new TList<TVerbindung*>;
+    // 10. - 11. The player and his skills.
+    CreatePlayer();
+    CreateSkills();
+    // 12. NPCs, enemies and the summoned monster.
+    SetMaskColor(255, 255, 255);
+    NpcList = new TList<TCharakter*>;
+    BloodStainList = new TList<TBlut*>;
+    CorpseList = new TList<TBlut*>;
+    EnemyList = new TList<TGegner*>;
+    SummonedMonster = new TGegner;
+    // 13. Further interface pictures.
+    ImgBox = LoadImageFile(u"Grafik/Box.png");
+    ImgKrieger = LoadImageFile(u"Grafik/Krieger.png");
+    // 14. - 16. Inventory, spell book, hotkeys, equipment, shop grids.
+    CreateGrids();
+    SetStartingItems();
+    CreateShopGrids();
+    // 17. Journal, weapons and spells.
+    JournalList = new TList<TEintrag*>;
+    WeaponList = new TList<TWaffe*>;
+    SpellList = new TList<TZauber*>;
+    PlayerTitle = PlayerName + u" Level";
+    // 18. Containers and quests.
+    ContainerList = new TList<TBehaelter*>;
+    QuestBook = new TList<TQuest*>;
+}

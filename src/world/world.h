@@ -1,0 +1,30 @@
+// The world: the loaded map, the camera, drawing and movement.
+#pragma once
+
+#include "media/media.h"
+
+#include <cstdint>
+#include <vector>
+
+extern Str CurrentMapName;
+extern uint16_t MapWidth;  // largest x index
+extern uint16_t MapHeight; // largest y index
+
+// Four layers per cell; indexes [x][y][layer] as in the map file.
+struct MapGrid {
+    int w = 0, h = 0; // columns and rows
+    std::vector<uint16_t> tiles;
+    std::vector<uint8_t> sheets;
+    uint16_t& Tile(int x, int y, int l) { return tiles[((size_t)x * h + y) * 4 + l]; }
+    uint8_t& Sheet(int x, int y, int l) { return sheets[((size_t)x * h + y) * 4 + l]; }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
+};
+extern MapGrid Map;
+
+// Convenience accessors named after the grids.
+inline uint16_t& MapTiles(int x, int y, int l) { return Map.Tile(x, y, l); }
+inline uint8_t& MapSheets(int x, int y, int l) { return Map.Sheet(x, y, l); }
+
+extern int32_t CameraX, CameraY;
+
+void CreateMap(uint16_t width, uint16_t height);

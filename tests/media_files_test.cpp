@@ -1,0 +1,100 @@
+// Text streams, lists and file names of the media layer.
+#include "test_support.h"
+
+using testsupport::WriteFile;
+
+TEST(Streams, LineRuleLfZeroCrAndEnd) {
+    std::string p = WriteFile("lines.txt", std::string("eins\r\nzwei\0drei\n\nvier", 20));
+    Stream* s = OpenTextFile(S(p));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(ReadTextLine(s), u"eins");
+    EXPECT_EQ(ReadTextLine(s), u"zwei");
+    EXPECT_EQ(ReadTextLine(s), u"drei");
+    EXPECT_EQ(ReadTextLine(s), u"");
+    EXPECT_EQ(EndOfFile(s), 0);
+    EXPECT_EQ(ReadTextLine(s), u"vier");
+    EXPECT_EQ(EndOfFile(s), 1);
+    EXPECT_EQ(ReadTextLine(s), u""); // past the end
+    CloseFile(s);
+}
+
+TEST(Streams, CrLfReadsLikeLf) {
+    std::string a = WriteFile("lf.txt", "a\nb b\n");
+    std::string b = WriteFile("crlf.txt", "a\r\nb b\r\n");
+    Stream* sa = OpenTextFile(S(a));
+    Stream* sb = OpenTextFile(S(b));
+    while (!EndOfFile(sa) || !EndOfFile(sb)) EXPECT_EQ(ReadTextLine(sa), ReadTextLine(sb));
+    CloseFile(sa);
+    CloseFile(sb);
+}
+
+TEST(Streams, Latin1BytesBecomeSameCodes) {
+    std::string p = WriteFile("latin1.txt", "Grafik/H\xE4ndlerInventar.png\n");
+    Stream* s = OpenTextFile(S(p));
+    Str line = ReadTextLine(s);
+    CloseFile(s);
+    EXPECT_EQ(line, S("Grafik/HändlerInventar.png"));
+    EXPECT_EQ(line[8], (char16_t)228);
+}
+
+TEST(Streams, ReadU8U16PastTheEnd) {
+    std::string p = WriteFile("bytes.bin", std::string("\x34\x12\xFF", 3));
+    Stream* s = OpenTextFile(S(p));
+    EXPECT_EQ(ReadU16(s), 0x1234);
+    EXPECT_EQ(ReadU16(s), 0xFF); // one byte left: low byte, high 0
+    EXPECT_EQ(ReadU16(s), 0);
+    EXPECT_EQ(ReadU8(s), 0);
+    EXPECT_EQ(EndOfFile(s), 1);
+    CloseFile(s);
+}
+
+TEST(Streams, MissingFileGivesNullAndOpensUmlautNames) {
+    EXPECT_EQ(OpenTextFile(u"/nonexistent/nothing.txt"), nullptr);
+    std::string p = WriteFile("Behälter/Behälter1.txt", "Truhe\n");
+    Stream* s = OpenTextFile(S(p)); // the UTF-8 spelling on disk
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(ReadTextLine(s), u"Truhe");
+    CloseFile(s);
+    EXPECT_TRUE(FileExists(S(p)));
+}
+
+TEST(Lists, RemoveWhileVisitingKeepsIteration) {
+    TList<int> l;
+    for (int i = 1; i <= 5; ++i) l.AddLast(i);
+    std::vector<int> seen;
+    for (int v : l) {
+        seen.push_back(v);
+        if (v == 2 || v == 3) l.Remove(v); // remove the visited record
+    }
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(l.ToVector(), (std::vector<int>{1, 4, 5}));
+    EXPECT_EQ(l.Count(), 3);
+}
+
+TEST(Lists, RemoveFirstMatchOnlyAndAppendDuringVisit) {
+    TList<int> l;
+    for (int v : {7, 8, 7}) l.AddLast(v);
+    EXPECT_TRUE(l.Remove(7));
+    EXPECT_EQ(l.ToVector(), (std::vector<int>{8, 7}));
+    EXPECT_FALSE(l.Remove(42));
+    std::vector<int> seen;
+    for (int v : l) {
+        seen.push_back(v);
+        if (v == 8) l.AddLast(9); // appended records are visited too
+    }
+    EXPECT_EQ(seen, (std::vector<int>{8, 7, 9}));
+}
+
+TEST(Lists, ClearDuringVisitEndsCleanly) {
+    TList<int> l;
+    for (int i = 0; i < 4; ++i) l.AddLast(i);
+    int visits = 0;
+    for (int v : l) {
+        ++visits;
+        if (v == 1) l.Clear();
+    }
+    EXPECT_EQ(visits, 2);
+    EXPECT_TRUE(l.Empty());
+    l.AddLast(5);
+    EXPECT_EQ(l.ToVector(), std::vector<int>{5});
+}
