@@ -4,7 +4,7 @@
 using testsupport::WriteFile;
 
 TEST(Streams, LineRuleLfZeroCrAndEnd) {
-    std::string p = WriteFile("lines.txt", std::string("eins\r\nzwei\0drei\n\nvier", 20));
+    std::string p = WriteFile("lines.txt", std::string("eins\r\nzwei\0drei\n\nvier", 21));
     Stream* s = OpenTextFile(S(p));
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(ReadTextLine(s), u"eins");

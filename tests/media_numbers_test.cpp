@@ -115,7 +115,7 @@ TEST(Strings, SubstringHelpers) {
 
 TEST(Strings, Utf8RoundTripAndLatin1) {
     Str s = S("Grafik/HändlerInventar.png");
-    EXPECT_EQ(s[9], (char16_t)228);
+    EXPECT_EQ(s[8], (char16_t)228);
     EXPECT_EQ(ToUtf8(s), "Grafik/HändlerInventar.png");
     EXPECT_EQ(Latin1ToStr("\xE4\xDF"), Str(u"\u00E4\u00DF"));
     // Broken UTF-8 never reads past the end and becomes '?'.

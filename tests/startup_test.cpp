@@ -10,10 +10,20 @@
 class StartUpTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        ASSERT_TRUE(ChangeDirectory(testsupport::GameDir()));
+        if (!ChangeDirectory(testsupport::GameDir())) {
+            error = "no game folder at " + testsupport::GameDir();
+            return;
+        }
         SelectBackend(Backend::Headless);
-        StartUp();
+        try {
+            StartUp();
+        } catch (const AssetError& e) {
+            error = e.what();
+        }
     }
+    // A failed start-up fails every test here rather than skipping it.
+    void SetUp() override { ASSERT_TRUE(error.empty()) << error; }
+    static inline std::string error;
 };
 
 TEST_F(StartUpTest, PlayerStartValues) {

@@ -167,3 +167,7 @@ void Delay(int ms) {
 }
 
 void SetVirtualMillis(int64_t ms) { g_virtualMs = ms; }
+
+bool SavePixmapPNG(const Pixmap* pm, const Str& path, int level) {
+    return pm && SavePixmapPNGUtf8(*pm, media::PathOf(path), level);
+}

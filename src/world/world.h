@@ -28,3 +28,24 @@ inline uint8_t& MapSheets(int x, int y, int l) { return Map.Sheet(x, y, l); }
 extern int32_t CameraX, CameraY;
 
 void CreateMap(uint16_t width, uint16_t height);
+
+// Reads "Data/Maps/" + name + ".Map" into the map globals. A cell naming a
+// tileset other than 0 and 1 or a frame outside the tileset stops the game
+// with an error naming the file and the cell.
+void LoadMap(const Str& name);
+// Checks the map cells; returns an empty string when they are valid, else a
+// description of the first bad cell.
+std::string CheckMapCells();
+
+extern uint8_t PlayerDrawPass;
+extern uint8_t SummonDrawPass;
+void DrawWorld();
+void DrawPlayer();
+void DrawSummonedMonster();
+// True when no window is open.
+bool NoWindowOpen();
+
+void UpdatePlayer();
+// A cell is free when layer 2 holds 0; cells outside the map are not free.
+bool CellFree(int x, int y);
+void ClampCamera();

@@ -1,0 +1,17 @@
+// Interface windows of the frame. The HUD, inventory, spell book, trade
+// window and character sheet are not in the game yet: these steps draw
+// nothing until they are.
+#include "ui/ui.h"
+
+TList<void*>* MerchantItems = nullptr;
+TList<void*>* MerchantSpells = nullptr;
+Str MerchantName;
+uint8_t TradeFromDialogue = 0;
+
+void DrawHud() {}
+void InventoryScreen() {}
+void SpellBookScreen() {}
+void CharacterSheet() {}
+void TradeItemsPage() {}
+void TradeSpellsPage() {}
+void TradeSpellStock() {}

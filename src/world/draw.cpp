@@ -1,0 +1,203 @@
+// Drawing the visible part of the map with everything standing on it.
+#include "world/world.h"
+
+#include "combat/combat.h"
+#include "data/records.h"
+#include "shell/assets.h"
+#include "shell/shell.h"
+
+uint8_t PlayerDrawPass = 1;
+uint8_t SummonDrawPass = 1;
+
+bool NoWindowOpen() {
+    return DialogueOpen == 0 && InventoryOpen == 0 && SheetOpen == 0 && JournalOpen == 0 && TradeOpen == 0;
+}
+
+namespace {
+int g_col0, g_col1, g_row0, g_row1;
+
+void VisibleCells() {
+    int sw = ScreenWidth(), sh = ScreenHeight();
+    if (MapWidth >= sw / 48 && MapHeight >= sh / 48) {
+        g_col0 = CameraX / 48;
+        g_col1 = CameraX / 48 + sw / 48 + 1;
+        g_row0 = CameraY / 48;
+        g_row1 = CameraY / 48 + sh / 48 + 1;
+        if (g_col1 > MapWidth) g_col1 = MapWidth;
+        if (g_row1 > MapHeight) g_row1 = MapHeight;
+    } else {
+        CameraX = 0;
+        CameraY = 0;
+        g_col0 = 0;
+        g_row0 = 0;
+        g_col1 = MapWidth - 1;
+        g_row1 = MapHeight - 1;
+    }
+    // A camera left of or above the map (before the first clamp) shows no
+    // cells there.
+    if (g_col0 < 0) g_col0 = 0;
+    if (g_row0 < 0) g_row0 = 0;
+}
+
+void DrawCell(int x, int y, int l) {
+    DrawImageFrame(Tilesets[MapSheets(x, y, l)], x * 48 - CameraX, y * 48 - CameraY, MapTiles(x, y, l));
+}
+
+// The flash of a hit or a heal; otherwise the figure takes the tint.
+template <class Figure> void FlashColour(Figure& f, bool isPlayer) {
+    if (f.EffektVar == 1) {
+        f.EffektVar = 2;
+        f.StartEffekt = Millis();
+    }
+    if (f.EffektVar == 2) {
+        SetColor(f.EffektRot, f.EffektGruen, f.EffektBlau);
+        if (Millis() - f.StartEffekt >= 180) {
+            f.EffektVar = 0;
+            if constexpr (requires { f.Heilen; }) {
+                if (isPlayer) {
+                    f.Angegriffen = 0;
+                    f.Heilen = 0;
+                }
+            }
+        }
+    } else {
+        SetDaylightTint();
+        if constexpr (requires { f.Heilen; }) {
+            if (isPlayer) {
+                f.Angegriffen = 0;
+                f.Heilen = 0;
+            }
+        }
+    }
+}
+
+bool HasShield() { return EquipOffHand->ID != 0 && EquipOffHand->Art == u"Schild"; }
+
+// Draws the player again over or under a figure that stands close to him
+// in the same column range.
+template <class Figure> void FrontBehind(Figure& f, Image* img) {
+    int fx = (int)f.px, fy = (int)f.py;
+    int px = (int)Player->px, py = (int)Player->py;
+    if (fx != px && fx != px + 1 && fx != px - 1) return;
+    double x = f.ppx - CameraX - 12, y = f.ppy - CameraY - 48;
+    int frame = f.SFrame + f.Frame;
+    if (fy == py + 1 || fy == py + 2) {
+        DrawPlayer();
+        SetDaylightTint();
+        DrawImageFrame(img, x, y, frame);
+    } else if (fy == py - 1 || fy == py - 2) {
+        DrawImageFrame(img, x, y, frame);
+        DrawPlayer();
+        SetDaylightTint();
+    }
+}
+} // namespace
+
+void DrawPlayer() {
+    TCharakter& p = *Player;
+    FlashColour(p, true);
+    int f = p.SFrame + p.Frame;
+    double x = p.ppx - CameraX - 12, y = p.ppy - CameraY - 48;
+    if (HasShield() && (p.SFrame == 0 || p.SFrame == 3)) DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
+    DrawImageFrame(ImgKoerperGross, x, y, f);
+    DrawImageFrame(ImgGesichtGross, x, y, f);
+    if (EquipHead->ID == 0) DrawImageFrame(ImgHaareGross, x, y, f);
+    if (EquipBody->ID != 0) {
+        DrawImageFrame(EquipBody->ImageGross, x, y, f);
+        if (EquipHead->ID != 0) DrawImageFrame(EquipHead->ImageGross, x, y, f);
+    }
+    if (HasShield() && (p.SFrame == 6 || p.SFrame == 9)) DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
+}
+
+void DrawSummonedMonster() {
+    TGegner& m = *SummonedMonster;
+    if (m.Exist != 1 || m.MapName != CurrentMapName) return;
+    if (m.Angegriffen == 1) {
+        m.EffektRot = 255;
+        m.EffektGruen = 0;
+        m.EffektBlau = 0;
+    }
+    FlashColour(m, false);
+    DrawImageFrame(m.Image, m.ppx - CameraX - 12, m.ppy - CameraY - 48, m.SFrame + m.Frame);
+    if (m.px == (int)Player->px) {
+        if (m.py > (int)Player->py) PlayerDrawPass = 1;
+        else if (m.py < (int)Player->py) PlayerDrawPass = 2;
+    }
+}
+
+void DrawWorld() {
+    VisibleCells();
+    if (NoWindowOpen()) AdvanceClock();
+    SetDaylightTint();
+    // Ground and ground details.
+    for (int x = g_col0; x <= g_col1; ++x)
+        for (int y = g_row0; y <= g_row1; ++y)
+            for (int l = 0; l < 2; ++l)
+                if (MapTiles(x, y, l) != 0) DrawCell(x, y, l);
+    DrawBloodAndCorpses();
+    SetAlpha(1);
+    SetBlend(MASKBLEND);
+    SetDaylightTint();
+    // Objects. Frame 1 of tileset 0 marks an invisible obstacle (and, at
+    // run time, a cell an actor stands on): it is never drawn.
+    for (int x = g_col0; x <= g_col1; ++x)
+        for (int y = g_row0; y <= g_row1; ++y) {
+            int t = MapTiles(x, y, 2);
+            if (MapSheets(x, y, 2) == 1 ? t > 0 : t > 1) DrawCell(x, y, 2);
+        }
+    // Loot piles.
+    for (TBehaelter* c : *ContainerList)
+        if (c->x != 0 && c->y != 0 && c->NPC == 1)
+            DrawImageFrame(ImgGold, c->x * 48 - CameraX, c->y * 48 - CameraY, 0);
+    // The player's flash colours.
+    if (Player->Angegriffen == 1) {
+        Player->EffektRot = 255;
+        Player->EffektGruen = 0;
+        Player->EffektBlau = 0;
+    }
+    if (Player->Heilen == 1) {
+        Player->EffektRot = 200;
+        Player->EffektGruen = 200;
+        Player->EffektBlau = 0;
+    }
+    // Figures, roughly front to back.
+    if (PlayerDrawPass == 1) DrawPlayer();
+    SetDaylightTint();
+    if (SummonDrawPass == 1) DrawSummonedMonster();
+    SetDaylightTint();
+    for (TGegner* e : *EnemyList) {
+        CurrentEnemy = e;
+        if (e->Angegriffen == 1) {
+            e->EffektRot = 255;
+            e->EffektGruen = 0;
+            e->EffektBlau = 0;
+        }
+        if (e->Exist != 1 || e->MapName != CurrentMapName || e->NPC != 0) continue;
+        FlashColour(*e, false);
+        DrawImageFrame(e->Image, e->ppx - CameraX - 12, e->ppy - CameraY - 48, e->SFrame + e->Frame);
+        FrontBehind(*e, e->Image);
+        if (e->px == SummonedMonster->px) {
+            if (e->py == SummonedMonster->py + 1 || e->py == SummonedMonster->py + 2) SummonDrawPass = 1;
+            else if (e->py == SummonedMonster->py - 1 || e->py == SummonedMonster->py - 2) SummonDrawPass = 2;
+        }
+        SetDaylightTint();
+    }
+    if (SummonDrawPass == 2) DrawSummonedMonster();
+    SetDaylightTint();
+    if (PlayerDrawPass == 2) DrawPlayer();
+    SetDaylightTint();
+    for (TCharakter* n : *NpcList) {
+        if (n->MapName != CurrentMapName) continue;
+        DrawImageFrame(n->Image, n->ppx - CameraX - 12, n->ppy - CameraY - 48, n->SFrame + n->Frame);
+        FrontBehind(*n, n->Image);
+        SetDaylightTint();
+    }
+    // Weapon and spell effects run behind every window.
+    SetColor(255, 255, 255);
+    DrawCombatEffects();
+    // Overhead parts the figures walk behind.
+    SetDaylightTint();
+    for (int x = g_col0; x <= g_col1; ++x)
+        for (int y = g_row0; y <= g_row1; ++y)
+            if (MapTiles(x, y, 3) != 0) DrawCell(x, y, 3);
+}

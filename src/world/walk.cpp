@@ -1,0 +1,191 @@
+// The player's movement: containers at hand, the walking animation, the
+// pixel step, the arrow keys with their probe points, and the camera.
+#include "world/world.h"
+
+#include "data/records.h"
+#include "shell/shell.h"
+#include "ui/ui.h"
+
+bool CellFree(int x, int y) { return Map.Inside(x, y) && MapTiles(x, y, 2) == 0; }
+
+void ClampCamera() {
+    if (CameraX < 0) CameraX = 0;
+    if (CameraX > MapWidth * 48 - ScreenWidth()) CameraX = MapWidth * 48 - ScreenWidth();
+    if (CameraY < 0) CameraY = 0;
+    if (CameraY > MapHeight * 48 - ScreenHeight()) CameraY = MapHeight * 48 - ScreenHeight();
+}
+
+// The exit check of the current cell: connections come with their own work.
+void CheckMapExit();
+
+namespace {
+bool Faces(int cx, int cy) {
+    const TCharakter& p = *Player;
+    int px = (int)p.px, py = (int)p.py;
+    return (cx == px + 1 && cy == py && p.SFrame == 3) || (cx == px - 1 && cy == py && p.SFrame == 9) ||
+           (cx == px && cy == py + 1 && p.SFrame == 6) || (cx == px && cy == py - 1 && p.SFrame == 0);
+}
+
+void HandleContainers() {
+    for (TBehaelter* c : *ContainerList) {
+        CurrentContainer = c;
+        if (c->x != 0 && c->y != 0 && c->NPC == 1 && !c->Inhalt->Empty()) {
+            if (Map.Inside(c->x, c->y)) MapTiles(c->x, c->y, 2) = 1;
+        } else if (c->NPC == 1 && c->Inhalt->Empty()) {
+            if (Map.Inside(c->x, c->y)) MapTiles(c->x, c->y, 2) = 0;
+            ContainerList->Remove(c);
+            continue;
+        }
+        if (KeyIsDown(VK_RETURN) && c->NPC <= 1 && Faces(c->x, c->y)) {
+            MerchantItems = c->Inhalt;
+            TradeFromDialogue = 0;
+            MerchantName = c->Name;
+            TradeOpen = 1;
+        }
+    }
+}
+
+void Animate() {
+    TCharakter& p = *Player;
+    int32_t now = Millis();
+    if (p.Move > 0) p.Gehen = 1;
+    if (p.aa == 0) p.Gehen = 0;
+    if (p.Gehen == 1 && now - p.Start >= p.Pause) {
+        p.Start = now;
+        p.Laufen = (uint8_t)(p.Laufen + 1);
+    }
+    if (p.Gehen == 0 && p.AngriffAnimationVar == 0) {
+        p.Laufen = 0;
+        p.Frame = 1;
+    }
+    if (p.Laufen == 0 || p.Laufen == 2) p.Frame = 1;
+    if (p.Laufen == 1) {
+        p.Frame = 0;
+    } else if (p.AngriffAnimationVar == 1) {
+        if (now - p.Start >= p.Pause) {
+            p.Start = now;
+            p.AngriffAnimationVar = 0;
+            p.AngriffAnimationFrame = p.AngriffAnimationFrame < 2 ? (uint8_t)(p.AngriffAnimationFrame + 1) : 1;
+        }
+        if (p.AngriffAnimationFrame == 1) p.Frame = 0;
+        if (p.AngriffAnimationFrame == 2) p.Frame = 2;
+    }
+    if (p.Laufen == 3) p.Frame = 2;
+    if (p.Laufen > 3) p.Laufen = 0;
+}
+
+void Step() {
+    TCharakter& p = *Player;
+    if (p.aa == 0) return;
+    float s = p.Geschwindigkeit;
+    int sw2 = ScreenWidth() / 2, sh2 = ScreenHeight() / 2;
+    switch (p.Move) {
+    case 1:
+        p.ppy = FloatToInt(p.ppy + s);
+        if (p.ppy > sh2 && p.ppy < MapHeight * 48 - sh2 - 48) CameraY = FloatToInt(CameraY + s);
+        break;
+    case 2:
+        p.ppy = FloatToInt(p.ppy - s);
+        if (p.ppy > sh2 && p.ppy < MapHeight * 48 - sh2) CameraY = FloatToInt(CameraY - s);
+        break;
+    case 3:
+        p.ppx = FloatToInt(p.ppx - s);
+        if (p.ppx > sw2 && p.ppx < MapWidth * 48 - sw2) CameraX = FloatToInt(CameraX - s);
+        break;
+    case 4:
+        p.ppx = FloatToInt(p.ppx + s);
+        if (p.ppx > sw2 && p.ppx < MapWidth * 48 - sw2) CameraX = FloatToInt(CameraX + s);
+        break;
+    default: break;
+    }
+    p.aa = 0;
+    p.px = (float)FloatToInt((p.ppx + s) / 48.0f + 0.5f);
+    p.py = (float)FloatToInt((p.ppy + s) / 48.0f + 0.5f);
+    if ((int)p.px != p.px_alt || (int)p.py != p.py_alt) {
+        if (Map.Inside(p.px_alt, p.py_alt)) MapTiles(p.px_alt, p.py_alt, 2) = 0;
+        p.px_alt = (int)p.px;
+        p.py_alt = (int)p.py;
+    }
+}
+
+void Face(uint8_t sframe, uint8_t richtung) {
+    Player->SFrame = sframe;
+    Player->Richtung = richtung;
+}
+
+void Keys() {
+    TCharakter& p = *Player;
+    float s = p.Geschwindigkeit;
+    int px = (int)p.px, py = (int)p.py;
+    auto own = [&](int x, int y) { return x == px && y == py; };
+    int ax, ay, bx, by;
+    bool bound;
+    uint8_t move, sframe, richtung;
+    int nx, ny;
+    bool ownA;
+    if (KeyIsDown(VK_RIGHT)) {
+        p.cpx1 = p.cpx2 = p.ppx + 38;
+        p.cpy1 = p.ppy + 16;
+        p.cpy2 = p.ppy + 47;
+        nx = px + 1, ny = py;
+        bound = px < MapWidth - 1;
+        ax = FloatToInt((p.cpx1 + s) / 48.0f), ay = p.cpy1 / 48;
+        bx = FloatToInt((p.cpx2 + s) / 48.0f), by = p.cpy2 / 48;
+        ownA = own(ax, ay);
+        move = 4, sframe = 3, richtung = 2;
+    } else if (KeyIsDown(VK_LEFT)) {
+        p.cpx1 = p.ppx + 9;
+        p.cpy1 = p.ppy + 47;
+        p.cpx2 = p.cpy2 = 0;
+        nx = px - 1, ny = py;
+        bound = px > 0;
+        ax = FloatToInt((p.ppx + 9 - s) / 48.0f), ay = (p.ppy + 16) / 48;
+        bx = FloatToInt((p.cpx1 - s) / 48.0f), by = p.cpy1 / 48;
+        ownA = own(ax, ay);
+        move = 3, sframe = 9, richtung = 4;
+    } else if (KeyIsDown(VK_UP)) {
+        p.cpx1 = p.ppx + 38;
+        p.cpy1 = p.ppy + 16;
+        p.cpx2 = p.cpy2 = 0;
+        nx = px, ny = py - 1;
+        bound = py > 0;
+        ax = (p.ppx + 9) / 48, ay = FloatToInt((p.ppy + 16 - s) / 48.0f);
+        bx = p.cpx1 / 48, by = FloatToInt((p.cpy1 - s) / 48.0f);
+        ownA = own(p.ppx / 48, ay); // this one test leaves out the 9 pixels
+        move = 2, sframe = 0, richtung = 1;
+    } else if (KeyIsDown(VK_DOWN)) {
+        p.cpx1 = p.ppx + 9;
+        p.cpy1 = p.ppy + 47;
+        p.cpx2 = p.ppx + 38;
+        p.cpy2 = p.ppy + 47;
+        nx = px, ny = py + 1;
+        bound = py < MapHeight - 1;
+        ax = p.cpx1 / 48, ay = FloatToInt((p.cpy1 + s) / 48.0f);
+        bx = p.cpx2 / 48, by = FloatToInt((p.cpy2 + s) / 48.0f);
+        ownA = own(ax, ay);
+        move = 1, sframe = 6, richtung = 3;
+    } else {
+        return;
+    }
+    if (!CellFree(nx, ny) && p.aa == 0) Face(sframe, richtung);
+    bool allowed = bound && ((CellFree(ax, ay) && CellFree(bx, by)) || ownA || own(bx, by));
+    if (allowed && p.aa < 1) {
+        p.Move = move;
+        p.aa = 1;
+        Face(sframe, richtung);
+    }
+}
+} // namespace
+
+void UpdatePlayer() {
+    HandleContainers();
+    Animate();
+    Step();
+    Keys();
+    CheckMapExit();
+    int px = (int)Player->px, py = (int)Player->py;
+    if (Map.Inside(px, py)) MapTiles(px, py, 2) = 1;
+    ClampCamera();
+}
+
+void CheckMapExit() {}
