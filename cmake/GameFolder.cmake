@@ -37,5 +37,21 @@ add_custom_command(
   COMMENT "Copying the game's data files"
   VERBATIM)
 
-add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${DATA_STAMP})
+# Maps are authored in Tiled and compiled into the game's binary format.
+file(GLOB MAP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/maps/*.tmx)
+set(MAP_OUTPUTS)
+foreach(tmx ${MAP_SOURCES})
+  get_filename_component(name ${tmx} NAME_WE)
+  set(out ${GAME_DIR}/Data/Maps/${name}.Map)
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}/Data/Maps
+    COMMAND vessara-mapconv tmx2map ${tmx} ${out}
+    DEPENDS vessara-mapconv ${tmx}
+    COMMENT "Compiling map ${name}"
+    VERBATIM)
+  list(APPEND MAP_OUTPUTS ${out})
+endforeach()
+
+add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS})
 add_dependencies(game_folder vessara vessara-replay)

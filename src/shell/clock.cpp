@@ -18,11 +18,13 @@ void AdvanceClock() {
         ClockMinutes = (uint16_t)(ClockMinutes + 1);
         ClockTickTime = now;
     }
-    ClockHour = (uint8_t)(ClockMinutes / 60);
+    // The hour is taken after the day change, so that the clock never shows
+    // an hour 24 for a frame.
     if (ClockMinutes > 1439) {
         ClockMinutes = 0;
         GameDay = (uint16_t)(GameDay + 1);
     }
+    ClockHour = (uint8_t)(ClockMinutes / 60);
     if (ClockMinutes >= 1320 || ClockMinutes <= 230) DayPhase = 0;
     if (ClockMinutes >= 1010 && ClockMinutes <= 1320) DayPhase = 1;
     if (ClockMinutes >= 230 && ClockMinutes <= 540) DayPhase = 2;

@@ -1,0 +1,1053 @@
+#include "tiles.h"
+
+#include "canvas.h"
+#include "tile_ids.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace art {
+
+namespace {
+
+constexpr int kT = 48;    // tile size
+constexpr int kCols = 32; // frames per sheet row
+constexpr int kRows = 24;
+constexpr float kTau = 6.2831853f;
+
+using Material = std::function<Color(int x, int y)>;
+
+int Wrap48(int v) {
+    return ((v % kT) + kT) % kT;
+}
+
+// ---------------------------------------------------------------- ground materials
+// All ground materials repeat every 48 pixels, so any two tiles of the same
+// material meet without a seam.
+
+Color GrassAt(int x, int y, uint32_t seed, Color base) {
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, seed, kT);
+    float fine = (Hash2(Wrap48(x), Wrap48(y), seed + 1) & 255) / 255.0f;
+    return Scale(base, 0.86f + 0.22f * n + 0.06f * fine);
+}
+
+// Grass with blades: the blades are drawn with wrap-around.
+Canvas GrassTile(uint32_t seed, Color base = Rgb(84, 142, 54)) {
+    Canvas c(kT, kT);
+    for (int y = 0; y < kT; ++y)
+        for (int x = 0; x < kT; ++x) c.Set(x, y, GrassAt(x, y, seed, base));
+    Rng rng(seed * 31 + 7);
+    for (int k = 0; k < 70; ++k) {
+        int x = rng.Int(0, 47), y = rng.Int(0, 47), len = rng.Int(2, 4);
+        int lean = rng.Int(-1, 1);
+        Color col = rng.Uniform() < 0.5f ? Scale(base, 1.22f) : Scale(base, 0.72f);
+        for (int t = 0; t < len; ++t) c.Set(Wrap48(x + (t * lean) / 2), Wrap48(y - t), col);
+    }
+    return c;
+}
+
+Color DirtAt(int x, int y) {
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, 301, kT);
+    float fine = (Hash2(Wrap48(x), Wrap48(y), 302) & 255) / 255.0f;
+    Color c = Scale(Rgb(152, 114, 74), 0.84f + 0.24f * n + 0.08f * fine);
+    uint32_t h = Hash2(Wrap48(x) / 3, Wrap48(y) / 3, 303);
+    if ((h & 63) == 0) c = Rgb(128, 116, 100); // small pebbles
+    return c;
+}
+
+Color SandAt(int x, int y) {
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 16.0f, 311, kT);
+    float fine = (Hash2(Wrap48(x), Wrap48(y), 312) & 255) / 255.0f;
+    float ripple = std::sin(kTau * (x / 48.0f + 2.0f * y / 48.0f) + 3.0f * n);
+    return Scale(Rgb(224, 202, 142), 0.9f + 0.1f * n + 0.05f * fine + 0.03f * ripple);
+}
+
+Color WaterAt(int x, int y) {
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 16.0f, 321, kT);
+    float w = std::sin(kTau * (2.0f * x / 48.0f + y / 48.0f) + 5.0f * n);
+    Color c = Scale(Rgb(56, 108, 168), 0.9f + 0.16f * n);
+    if (w > 0.93f)
+        c = Rgb(150, 196, 226);
+    else if (w > 0.8f)
+        c = Scale(c, 1.15f);
+    return c;
+}
+
+// Cobblestones: rounded stones around jittered points (a periodic cell pattern).
+Color StonesAt(int x, int y, uint32_t seed, int grid, Color stone, Color mortar) {
+    float px = x + 0.5f, py = y + 0.5f;
+    float cell = static_cast<float>(kT) / grid;
+    int cx = static_cast<int>(std::floor(px / cell)), cy = static_cast<int>(std::floor(py / cell));
+    float d1 = 1e9f, d2 = 1e9f;
+    uint32_t id = 0;
+    for (int j = -1; j <= 1; ++j)
+        for (int i = -1; i <= 1; ++i) {
+            int gx = cx + i, gy = cy + j;
+            int wx = ((gx % grid) + grid) % grid, wy = ((gy % grid) + grid) % grid;
+            uint32_t h = Hash2(wx, wy, seed);
+            float ox = (gx + 0.25f + 0.5f * ((h & 255) / 255.0f)) * cell;
+            float oy = (gy + 0.25f + 0.5f * (((h >> 8) & 255) / 255.0f)) * cell;
+            float d = std::hypot(px - ox, py - oy);
+            if (d < d1) {
+                d2 = d1;
+                d1 = d;
+                id = h;
+            } else if (d < d2) {
+                d2 = d;
+            }
+        }
+    float edge = d2 - d1;
+    if (edge < 1.6f) return Scale(mortar, 0.9f + 0.2f * ((Hash2(x, y, seed) & 255) / 255.0f));
+    float tone = 0.82f + 0.3f * ((id >> 16) & 255) / 255.0f;
+    Color c = Scale(stone, tone);
+    if (edge < 3.2f) c = Scale(c, 0.85f); // rounded rims
+    if (d1 < cell * 0.22f) c = Scale(c, 1.08f);
+    return c;
+}
+
+Color CobbleAt(int x, int y) {
+    return StonesAt(x, y, 331, 4, Rgb(150, 146, 138), Rgb(92, 84, 72));
+}
+
+Color FlagstoneAt(int x, int y, uint32_t seed) {
+    // slabs of 24 x 16 with every other row offset by half a slab
+    int row = y / 16;
+    int xo = (x + (row % 2) * 12) % kT;
+    int col = xo / 24;
+    bool joint = (y % 16) == 0 || (xo % 24) == 0;
+    if (joint) return Rgb(96, 90, 82);
+    uint32_t h = Hash2(col, row, seed);
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, seed + 1, kT);
+    Color c = Scale(Rgb(168, 162, 150), 0.86f + 0.12f * ((h & 255) / 255.0f) + 0.12f * n);
+    if ((y % 16) == 1 || (xo % 24) == 1) c = Scale(c, 1.1f);
+    if ((y % 16) == 15 || (xo % 24) == 23) c = Scale(c, 0.88f);
+    return c;
+}
+
+Color PlanksAt(int x, int y, Color base, uint32_t seed) {
+    // horizontal boards 12 pixels high, with staggered butt joints
+    int board = y / 12;
+    int joint = (board * 17 + 5) % kT;
+    if (y % 12 == 0) return Scale(base, 0.55f);
+    if (x == joint) return Scale(base, 0.6f);
+    float grain = std::sin(kTau * (x / 48.0f) * 3.0f + (y % 12) * 0.9f + board * 2.0f);
+    float n = ValueNoise(static_cast<float>(x), static_cast<float>(y) * 4.0f, 8.0f, seed, kT);
+    float tone = 0.92f + 0.12f * ((Hash2(board, 0, seed) & 255) / 255.0f);
+    Color c = Scale(base, tone * (0.9f + 0.06f * grain + 0.1f * n));
+    if (y % 12 == 1) c = Scale(c, 1.12f);
+    return c;
+}
+
+Color FarmAt(int x, int y) {
+    // furrows running left to right, 8 pixels apart
+    float f = std::sin(kTau * y / 8.0f);
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, 341, kT);
+    return Scale(Rgb(112, 78, 48), 0.8f + 0.22f * f + 0.15f * n);
+}
+
+Canvas FromMaterial(const Material& m) {
+    Canvas c(kT, kT);
+    for (int y = 0; y < kT; ++y)
+        for (int x = 0; x < kT; ++x) c.Set(x, y, m(x, y));
+    return c;
+}
+
+// ---------------------------------------------------------------- small detail painters
+void Flower(Canvas& c, int x, int y, Color petal) {
+    c.Set(x, y - 1, petal);
+    c.Set(x - 1, y, petal);
+    c.Set(x + 1, y, petal);
+    c.Set(x, y + 1, petal);
+    c.Set(x, y, Rgb(240, 210, 80));
+    c.Set(x, y + 2, Rgb(50, 100, 36));
+}
+
+void Pebble(Canvas& c, float x, float y, float r) {
+    c.FillEllipse(x, y + 0.8f, r, r * 0.7f, Rgb(70, 66, 60));
+    c.ShadedEllipse(x, y, r, r * 0.7f, Rgb(150, 146, 138), 0.6f);
+}
+
+Canvas GrassVariant(int kind) {
+    Canvas c = GrassTile(kind == 1 ? 203u : 201u, kind == 1   ? Rgb(66, 120, 46)
+                                                  : kind == 2 ? Rgb(118, 150, 62)
+                                                              : Rgb(84, 142, 54));
+    Rng rng(500 + kind);
+    switch (kind) {
+    case 3: // tufts
+        for (int k = 0; k < 5; ++k) {
+            int x = rng.Int(6, 41), y = rng.Int(8, 42);
+            for (int b = -2; b <= 2; ++b)
+                c.Line(x, y, x + b * 2, y - 5 + std::abs(b), Rgb(60, 112, 40));
+        }
+        break;
+    case 4: // pebbles
+        for (int k = 0; k < 6; ++k)
+            Pebble(c, rng.Range(6, 42), rng.Range(6, 42), rng.Range(1.5f, 2.8f));
+        break;
+    case 5:
+    case 6: // flowers
+        for (int k = 0; k < 9; ++k) {
+            Color petal = kind == 5 ? (k % 2 ? Rgb(214, 52, 48) : Rgb(238, 206, 60))
+                                    : (k % 2 ? Rgb(92, 120, 220) : Rgb(246, 244, 236));
+            Flower(c, rng.Int(4, 43), rng.Int(4, 43), petal);
+        }
+        break;
+    case 7: // clover
+        for (int k = 0; k < 7; ++k) {
+            float x = rng.Range(6, 42), y = rng.Range(6, 42);
+            for (int l = 0; l < 3; ++l)
+                c.FillCircle(x + 1.6f * std::cos(l * 2.1f), y + 1.6f * std::sin(l * 2.1f), 1.3f,
+                             Rgb(70, 132, 52));
+        }
+        break;
+    case 8: // mushrooms
+        for (int k = 0; k < 3; ++k) {
+            float x = rng.Range(8, 40), y = rng.Range(10, 40);
+            c.FillRect(static_cast<int>(x) - 1, static_cast<int>(y), 2, 3, Rgb(236, 226, 200));
+            c.ShadedEllipse(x, y, 3.2f, 2.2f, Rgb(190, 50, 40), 0.5f);
+            c.Set(static_cast<int>(x) - 1, static_cast<int>(y) - 1, Rgb(246, 240, 230));
+        }
+        break;
+    case 9: // fallen leaves
+        for (int k = 0; k < 10; ++k) {
+            float x = rng.Range(4, 44), y = rng.Range(4, 44);
+            Color leaf = k % 3 == 0 ? Rgb(200, 120, 40)
+                                    : (k % 3 == 1 ? Rgb(180, 80, 30) : Rgb(214, 170, 60));
+            c.FillEllipse(x, y, 2.2f, 1.2f, leaf);
+        }
+        break;
+    case 10: // tall grass
+        for (int k = 0; k < 40; ++k) {
+            int x = rng.Int(1, 46), y = rng.Int(8, 47);
+            c.Line(x, y, x + rng.Int(-2, 2), y - rng.Int(5, 9),
+                   k % 2 ? Rgb(100, 160, 60) : Rgb(56, 104, 38));
+        }
+        break;
+    default:
+        break;
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- terrain blends
+// Corner mask: 1 top-left, 2 top-right, 4 bottom-left, 8 bottom-right. The
+// blend field is bilinear between the corners, so along a tile edge it only
+// depends on that edge's two corners and neighbours always match.
+float BlendField(int mask, int x, int y, uint32_t seed) {
+    float u = (x + 0.5f) / kT, v = (y + 0.5f) / kT;
+    float tl = mask & 1 ? 1.0f : 0.0f, tr = mask & 2 ? 1.0f : 0.0f;
+    float bl = mask & 4 ? 1.0f : 0.0f, br = mask & 8 ? 1.0f : 0.0f;
+    float f = tl * (1 - u) * (1 - v) + tr * u * (1 - v) + bl * (1 - u) * v + br * u * v;
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, seed, kT);
+    return f + (n - 0.5f) * 0.3f;
+}
+
+enum class Edge { Dirt, Sand, Water, Cobble };
+
+Canvas BlendTile(Edge kind, int mask, const Canvas& grass) {
+    Canvas c(kT, kT);
+    for (int y = 0; y < kT; ++y)
+        for (int x = 0; x < kT; ++x) {
+            float f = BlendField(mask, x, y, 401);
+            Color g = grass.Get(x, y);
+            Color out = g;
+            switch (kind) {
+            case Edge::Dirt:
+                if (f > 0.53f)
+                    out = DirtAt(x, y);
+                else if (f > 0.5f)
+                    out = Scale(DirtAt(x, y), 0.8f);
+                else if (f > 0.45f)
+                    out = Scale(g, 0.85f);
+                break;
+            case Edge::Sand:
+                if (f > 0.52f)
+                    out = SandAt(x, y);
+                else if (f > 0.5f)
+                    out = Mix(SandAt(x, y), g, 0.5f);
+                break;
+            case Edge::Water:
+                if (f > 0.6f)
+                    out = Scale(WaterAt(x, y), f > 0.75f ? 0.92f : 1.0f);
+                else if (f > 0.55f)
+                    out = Mix(WaterAt(x, y), Rgb(170, 210, 220), 0.45f);
+                else if (f > 0.5f)
+                    out = Rgb(112, 96, 64); // muddy bank
+                else if (f > 0.46f)
+                    out = Scale(g, 0.8f);
+                break;
+            case Edge::Cobble:
+                if (f > 0.5f)
+                    out = CobbleAt(x, y);
+                else if (f > 0.47f)
+                    out = Scale(g, 0.8f);
+                break;
+            }
+            c.Set(x, y, out);
+        }
+    return c;
+}
+
+// ---------------------------------------------------------------- bridges
+Canvas Bridge(bool horizontal) {
+    Canvas c(kT, kT);
+    for (int y = 0; y < kT; ++y)
+        for (int x = 0; x < kT; ++x) {
+            int along = horizontal ? x : y, across = horizontal ? y : x;
+            Color col;
+            if (across < 5 || across >= 43) {
+                col = WaterAt(x, y);
+            } else if (across < 9 || across >= 39) {
+                // side beams
+                col = Scale(Rgb(92, 60, 34), across == 5 || across == 42 ? 0.6f : 1.0f);
+            } else {
+                int board = along / 8;
+                col = Scale(Rgb(150, 106, 64),
+                            0.88f + 0.14f * ((Hash2(board, 1, 77) & 255) / 255.0f));
+                if (along % 8 == 0)
+                    col = Rgb(70, 46, 28);
+                else if (along % 8 == 1)
+                    col = Scale(col, 1.1f);
+                if (across == 12 || across == 35) col = Rgb(60, 56, 52); // nail rows
+                if ((across == 12 || across == 35) && along % 8 != 4) col = Scale(col, 1.9f);
+            }
+            c.Set(x, y, col);
+        }
+    return c;
+}
+
+// ---------------------------------------------------------------- ground details
+Canvas ExitDoorstep() {
+    Canvas c(kT, kT);
+    c.FillRoundRect(5, 8, 38, 34, 5, Rgb(60, 56, 52));
+    c.FillRoundRect(6, 8, 36, 32, 4, Rgb(156, 150, 140));
+    c.AddNoise(6, 8, 36, 32, 0.08f, 611, 3.0f);
+    c.Bevel(6, 8, 36, 32, 2, false, 0.3f);
+    // two carved chevrons pointing onward, filled with warm light
+    for (int k = 0; k < 2; ++k) {
+        float y0 = 17.0f + k * 10.0f;
+        std::vector<Vec2> chevron = {{14, y0 + 6}, {24, y0 - 3}, {34, y0 + 6},
+                                     {30, y0 + 9}, {24, y0 + 3}, {18, y0 + 9}};
+        c.FillPolygon(chevron, Rgb(84, 60, 30));
+        for (Vec2& p : chevron) p.y -= 1;
+        c.FillPolygon(chevron, Rgb(238, 196, 90));
+    }
+    return c;
+}
+
+Canvas ExitRoadMarker() {
+    Canvas c(kT, kT);
+    for (int k = 0; k < 10; ++k) {
+        float a = k * kTau / 10.0f;
+        Pebble(c, 24 + 18 * std::cos(a), 24 + 15 * std::sin(a), 3.2f);
+    }
+    c.FillEllipse(24, 24, 12, 10, Rgb(120, 96, 64));
+    std::vector<Vec2> arrow = {{24, 15}, {32, 24}, {27, 24}, {27, 32},
+                               {21, 32}, {21, 24}, {16, 24}};
+    c.FillPolygon(arrow, Rgb(84, 60, 30));
+    for (Vec2& p : arrow) p.y -= 1;
+    c.FillPolygon(arrow, Rgb(240, 200, 96));
+    return c;
+}
+
+Canvas DetailTile(int kind) {
+    Canvas c(kT, kT);
+    Rng rng(700 + kind);
+    switch (kind) {
+    case 0:
+        for (int k = 0; k < 7; ++k) {
+            Color petal = k % 3 == 0 ? Rgb(214, 52, 48)
+                                     : (k % 3 == 1 ? Rgb(238, 206, 60) : Rgb(150, 90, 210));
+            Flower(c, rng.Int(6, 41), rng.Int(6, 41), petal);
+        }
+        break;
+    case 1:
+        for (int k = 0; k < 6; ++k)
+            Pebble(c, rng.Range(8, 40), rng.Range(8, 40), rng.Range(1.8f, 3.2f));
+        break;
+    case 2:
+        for (int b = -3; b <= 3; ++b)
+            c.ThickLine(24, 34, 24 + b * 3.0f, 22 + std::abs(b) * 2.0f, 1.4f,
+                        b % 2 ? Rgb(62, 116, 40) : Rgb(100, 160, 60));
+        break;
+    case 3:
+        for (int k = 0; k < 9; ++k) {
+            float x = rng.Range(8, 40), y = rng.Range(8, 40);
+            c.FillEllipse(x, y, 2.6f, 1.4f, k % 2 ? Rgb(200, 120, 40) : Rgb(176, 70, 30));
+        }
+        break;
+    default:
+        c.FillEllipse(24, 26, 16, 9, Rgb(82, 70, 52));
+        c.FillEllipse(24, 25, 14, 7.5f, Rgb(90, 126, 160));
+        c.FillEllipse(20, 23, 5, 1.6f, Rgb(170, 200, 220));
+        break;
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------- objects
+void Outline(Canvas& c) {
+    c.OutlineRegion(0, 0, c.Width(), c.Height(), Rgb(30, 24, 18));
+}
+
+// A round leafy mass: overlapping shaded blobs with leaf speckles.
+void Foliage(Canvas& c, float cx, float cy, float rx, float ry, Color leaf, uint32_t seed,
+             int blobs) {
+    Rng rng(seed);
+    std::vector<Vec2> pts;
+    for (int k = 0; k < blobs; ++k) {
+        float a = rng.Range(0, kTau), r = std::sqrt(rng.Uniform());
+        pts.push_back({cx + std::cos(a) * r * rx * 0.62f, cy + std::sin(a) * r * ry * 0.62f});
+    }
+    std::sort(pts.begin(), pts.end(), [](Vec2 a, Vec2 b) { return a.y < b.y; });
+    float br = std::min(rx, ry) * 0.48f;
+    for (Vec2 p : pts) c.ShadedEllipse(p.x, p.y, br, br * 0.92f, leaf, 0.55f);
+    int w = c.Width(), h = c.Height();
+    for (int k = 0; k < static_cast<int>(rx * ry * 0.25f); ++k) {
+        int x = static_cast<int>(rng.Range(cx - rx, cx + rx)),
+            y = static_cast<int>(rng.Range(cy - ry, cy + ry));
+        if (x < 0 || y < 0 || x >= w || y >= h || !c.Painted(x, y)) continue;
+        c.Set(x, y, Scale(c.Get(x, y), rng.Uniform() < 0.5f ? 1.22f : 0.78f));
+    }
+}
+
+Canvas Bush(int kind) {
+    Canvas c(kT, kT);
+    Foliage(c, 24, 26, 20, 17, kind == 2 ? Rgb(86, 140, 60) : Rgb(60, 122, 48), 800 + kind, 9);
+    Rng rng(810 + kind);
+    if (kind == 1)
+        for (int k = 0; k < 8; ++k)
+            c.FillCircle(rng.Range(10, 38), rng.Range(14, 38), 1.6f, Rgb(180, 30, 50));
+    if (kind == 2)
+        for (int k = 0; k < 7; ++k) Flower(c, rng.Int(10, 38), rng.Int(14, 36), Rgb(236, 150, 190));
+    Outline(c);
+    return c;
+}
+
+Canvas Rock(int kind) {
+    Canvas c(kT, kT);
+    float s = kind == 0 ? 0.6f : 1.0f;
+    std::vector<Vec2> pts = {{8, 38},  {6, 26},  {14, 14}, {28, 10},
+                             {40, 18}, {43, 32}, {38, 40}, {20, 42}};
+    for (Vec2& p : pts) {
+        p.x = 24 + (p.x - 24) * s;
+        p.y = 42 + (p.y - 42) * s;
+    }
+    c.FillSdf(
+        0, 0, kT, kT,
+        [&](float x, float y) {
+            return SdPolygon({x, y}, pts) - 1.5f;
+        },
+        [&](float x, float y) {
+            float l = ((24 - x) * 0.5f + (30 - y) * 0.8f) / (20 * s);
+            Color base = Rgb(140, 136, 128);
+            return Scale(base, 0.9f + 0.3f * std::clamp(l, -1.0f, 1.0f));
+        });
+    c.AddNoise(0, 0, kT, kT, 0.06f, 820 + kind);
+    c.Line(static_cast<int>(24 - 6 * s), static_cast<int>(42 - 18 * s), static_cast<int>(24),
+           static_cast<int>(42 - 10 * s), Rgb(90, 86, 80));
+    if (kind == 2) {
+        Rng rng(830);
+        for (int k = 0; k < 60; ++k) {
+            int x = rng.Int(10, 38), y = rng.Int(12, 26);
+            if (c.Painted(x, y)) c.Set(x, y, Rgb(80 + rng.Int(0, 30), 130, 60));
+        }
+    }
+    Outline(c);
+    return c;
+}
+
+void BarrelAt(Canvas& c, float cx, float top, float w, float h) {
+    float rx = w / 2;
+    c.FillSdf(
+        0, 0, c.Width(), c.Height(),
+        [&](float x, float y) {
+            float bulge = 1.0f + 0.1f * std::sin(std::clamp((y - top) / h, 0.0f, 1.0f) * 3.14159f);
+            return std::max(std::fabs(x - cx) - rx * bulge, std::max(top - y, y - (top + h)));
+        },
+        [&](float x, float y) {
+            float t = (x - cx) / rx;
+            Color wood = Scale(Rgb(150, 98, 52), 1.05f - 0.35f * t * t - 0.1f * t);
+            int stave = static_cast<int>(std::floor((x - cx) / 5.0f));
+            if (std::fabs(x - cx - stave * 5.0f) < 0.6f) wood = Scale(wood, 0.75f);
+            float ry = (y - top) / h;
+            if (std::fabs(ry - 0.2f) < 0.05f || std::fabs(ry - 0.8f) < 0.05f)
+                wood = Rgb(80, 76, 74);
+            return wood;
+        });
+    c.FillEllipse(cx, top, rx, 4, Rgb(120, 78, 42));
+    c.FillEllipse(cx, top, rx - 2, 3, Rgb(170, 120, 70));
+}
+
+Canvas Barrels(bool two) {
+    Canvas c(kT, kT);
+    if (two) {
+        BarrelAt(c, 15, 14, 18, 28);
+        BarrelAt(c, 33, 18, 18, 27);
+    } else {
+        BarrelAt(c, 24, 12, 24, 32);
+    }
+    Outline(c);
+    return c;
+}
+
+void CrateAt(Canvas& c, int x, int y, int w, int h, int topH) {
+    c.FillRect(x, y, w, topH, Rgb(196, 150, 92)); // lid seen from above
+    c.FillRect(x, y + topH, w, h - topH, Rgb(160, 112, 62));
+    for (int k = 1; k < 3; ++k)
+        c.FillRect(x, y + topH + k * (h - topH) / 3, w, 1, Rgb(110, 74, 40));
+    c.StrokeRect(x, y + topH, w, h - topH, Rgb(110, 74, 40), 2);
+    c.ThickLine(x + 2.0f, y + h - 2.0f, x + w - 2.0f, y + topH + 2.0f, 2.0f, Rgb(130, 88, 48));
+    c.StrokeRect(x, y, w, topH, Rgb(150, 104, 58));
+}
+
+Canvas Crates(bool two) {
+    Canvas c(kT, kT);
+    if (two) {
+        CrateAt(c, 4, 20, 24, 24, 6);
+        CrateAt(c, 24, 14, 20, 30, 6);
+        CrateAt(c, 10, 6, 18, 18, 5);
+    } else {
+        CrateAt(c, 8, 10, 32, 34, 8);
+    }
+    Outline(c);
+    return c;
+}
+
+Canvas Chest(bool open) {
+    Canvas c(kT, kT);
+    Color wood = Rgb(140, 84, 44), band = Rgb(206, 168, 72);
+    if (open) {
+        c.FillRect(7, 6, 34, 14, Scale(wood, 0.8f));     // raised lid
+        c.FillRect(9, 16, 30, 8, Rgb(50, 30, 18));       // inside
+        c.FillEllipse(24, 20, 10, 3, Rgb(236, 190, 70)); // gold inside
+    } else {
+        c.FillRoundRect(7, 12, 34, 12, 4, Scale(wood, 1.12f)); // curved lid
+    }
+    c.FillRect(7, 22, 34, 20, wood);
+    c.FillRect(7, 22, 34, 2, Scale(wood, 0.7f));
+    for (int x : {11, 35}) c.FillRect(x, open ? 6 : 12, 3, 36 - (open ? 0 : 6), band);
+    c.FillRect(21, 24, 6, 7, band);
+    c.FillRect(23, 27, 2, 2, Rgb(40, 30, 20));
+    c.AddNoise(7, 12, 34, 30, 0.06f, 840);
+    Outline(c);
+    return c;
+}
+
+Canvas Signpost() {
+    Canvas c(kT, kT);
+    c.FillRect(22, 10, 5, 34, Rgb(110, 74, 42));
+    c.FillRect(22, 10, 2, 34, Rgb(140, 96, 56));
+    std::vector<Vec2> board = {{8, 10}, {36, 10}, {43, 16}, {36, 22}, {8, 22}};
+    c.FillPolygon(board, Rgb(176, 130, 78));
+    c.FillRect(12, 15, 20, 1, Rgb(90, 60, 34));
+    c.FillRect(12, 18, 14, 1, Rgb(90, 60, 34));
+    c.FillRect(18, 42, 13, 3, Rgb(90, 80, 70));
+    Outline(c);
+    return c;
+}
+
+Canvas FlowerPot(Color petal) {
+    Canvas c(kT, kT);
+    Foliage(c, 24, 18, 13, 10, Rgb(64, 130, 52), 850 + petal.r, 6);
+    Rng rng(860 + petal.g);
+    for (int k = 0; k < 6; ++k) Flower(c, rng.Int(14, 34), rng.Int(11, 24), petal);
+    c.FillPolygon({{13, 26}, {35, 26}, {32, 44}, {16, 44}}, Rgb(184, 96, 60));
+    c.FillRect(12, 25, 24, 4, Rgb(200, 112, 72));
+    c.FillRect(17, 30, 2, 12, Rgb(206, 124, 84));
+    Outline(c);
+    return c;
+}
+
+Canvas Stump() {
+    Canvas c(kT, kT);
+    c.FillRect(12, 22, 24, 18, Rgb(110, 72, 40));
+    c.FillPolygon({{8, 42}, {14, 34}, {14, 42}}, Rgb(100, 66, 36));
+    c.FillPolygon({{40, 42}, {34, 34}, {34, 42}}, Rgb(100, 66, 36));
+    for (int x = 14; x < 36; x += 5) c.FillRect(x, 24, 1, 16, Rgb(84, 54, 30));
+    c.FillEllipse(24, 22, 12, 5, Rgb(200, 160, 108));
+    c.StrokeCircle(24, 22, 3, 1.0f, Rgb(160, 120, 76));
+    Outline(c);
+    return c;
+}
+
+Canvas LogPile() {
+    Canvas c(kT, kT);
+    const Vec2 ends[] = {{12, 38}, {24, 38}, {36, 38}, {18, 28}, {30, 28}, {24, 18}};
+    for (Vec2 e : ends) {
+        c.FillCircle(e.x, e.y, 6.2f, Rgb(96, 62, 34));
+        c.FillCircle(e.x, e.y, 5.0f, Rgb(206, 166, 112));
+        c.StrokeCircle(e.x, e.y, 2.5f, 1.0f, Rgb(170, 126, 80));
+    }
+    Outline(c);
+    return c;
+}
+
+Canvas HayBale() {
+    Canvas c(kT, kT);
+    c.FillRoundRect(6, 14, 36, 28, 6, Rgb(214, 182, 92));
+    Rng rng(870);
+    for (int k = 0; k < 90; ++k) {
+        int x = rng.Int(8, 40), y = rng.Int(16, 40);
+        c.Line(x, y, x + rng.Int(-3, 3), y + 2,
+               rng.Uniform() < 0.5f ? Rgb(236, 206, 120) : Rgb(170, 140, 62));
+    }
+    c.FillRect(6, 22, 36, 2, Rgb(130, 90, 50));
+    c.FillRect(6, 34, 36, 2, Rgb(130, 90, 50));
+    Outline(c);
+    return c;
+}
+
+Canvas Sack() {
+    Canvas c(kT, kT);
+    c.ShadedEllipse(24, 32, 13, 12, Rgb(190, 166, 120), 0.5f);
+    c.FillPolygon({{18, 20}, {30, 20}, {27, 14}, {21, 14}}, Rgb(180, 156, 110));
+    c.FillRect(19, 19, 10, 2, Rgb(110, 80, 46));
+    Outline(c);
+    return c;
+}
+
+Canvas WellSmall() {
+    Canvas c(kT, kT);
+    c.FillEllipse(24, 28, 20, 14, Rgb(120, 116, 108));
+    c.FillEllipse(24, 26, 20, 12, Rgb(160, 156, 146));
+    c.FillEllipse(24, 26, 13, 7, Rgb(50, 70, 90));
+    c.FillEllipse(22, 25, 5, 2, Rgb(90, 130, 160));
+    for (int k = 0; k < 10; ++k) {
+        float a = k * kTau / 10;
+        c.Line(static_cast<int>(24 + 16.5f * std::cos(a)),
+               static_cast<int>(26 + 9.5f * std::sin(a)), static_cast<int>(24 + 20 * std::cos(a)),
+               static_cast<int>(26 + 12 * std::sin(a)), Rgb(100, 96, 90));
+    }
+    c.FillRect(4, 28, 40, 12, Rgb(140, 136, 128));
+    for (int x = 4; x < 44; x += 8) c.FillRect(x, 28, 1, 12, Rgb(96, 92, 86));
+    c.FillRect(4, 34, 40, 1, Rgb(96, 92, 86));
+    Outline(c);
+    return c;
+}
+
+Canvas Gravestone() {
+    Canvas c(kT, kT);
+    c.FillRoundRect(13, 8, 22, 34, 10, Rgb(150, 150, 156));
+    c.Bevel(13, 14, 22, 28, 2, false, 0.3f);
+    c.FillRect(22, 16, 4, 14, Rgb(100, 100, 108));
+    c.FillRect(18, 20, 12, 4, Rgb(100, 100, 108));
+    c.FillRect(10, 40, 28, 4, Rgb(110, 104, 96));
+    Outline(c);
+    return c;
+}
+
+// ---- trees (crown 96 x 96 over a 96 x 48 trunk row)
+Canvas Crown(int kind) {
+    Canvas c(96, 96);
+    if (kind == 1) { // fir: stacked tiers
+        for (int t = 0; t < 4; ++t) {
+            float top = 2.0f + t * 18.0f, bottom = top + 34.0f + t * 4.0f, half = 16.0f + t * 9.0f;
+            std::vector<Vec2> tri = {
+                {48, top}, {48 + half, bottom}, {48, bottom - 5}, {48 - half, bottom}};
+            c.FillSdf(
+                0, 0, 96, 96,
+                [&](float x, float y) {
+                    return SdPolygon({x, y}, tri);
+                },
+                [&](float x, float y) {
+                    float l = (48 - x) / half * 0.5f + (y - top) / (bottom - top) * 0.3f;
+                    return Scale(Rgb(44, 98, 60), 0.85f + 0.35f * l);
+                });
+        }
+        c.AddNoise(0, 0, 96, 96, 0.1f, 901);
+    } else {
+        Color leaf = kind == 0 ? Rgb(70, 130, 50) : Rgb(210, 150, 50);
+        Foliage(c, 48, 50, 44, 42, leaf, 910 + kind, 16);
+        if (kind == 2) Foliage(c, 40, 40, 22, 20, Rgb(196, 110, 40), 920, 5);
+    }
+    // the crown always reaches the bottom edge so it meets the trunk
+    Outline(c);
+    return c;
+}
+
+Canvas Trunk(int kind) {
+    Canvas c(96, kT);
+    Color bark = kind == 2 ? Rgb(214, 210, 200) : (kind == 1 ? Rgb(96, 64, 40) : Rgb(112, 78, 46));
+    float half = kind == 1 ? 6.0f : 8.0f;
+    c.FillSdf(
+        0, 0, 96, kT,
+        [&](float x, float y) {
+            float flare = y > 30 ? (y - 30) * 0.5f : 0.0f;
+            return std::max(std::fabs(x - 48) - half - flare, y - 42.0f);
+        },
+        [&](float x, float) {
+            float t = (x - 48) / half;
+            Color b = Scale(bark, 1.1f - 0.3f * t);
+            if (kind != 2 && static_cast<int>(x) % 4 == 0) b = Scale(b, 0.8f);
+            return b;
+        });
+    if (kind == 2) {
+        Rng rng(930);
+        for (int k = 0; k < 8; ++k)
+            c.FillRect(rng.Int(42, 52), rng.Int(2, 36), rng.Int(2, 5), 1, Rgb(40, 36, 34));
+    }
+    // roots
+    c.FillEllipse(48 - half - 6, 42, 6, 2.5f, Scale(bark, 0.8f));
+    c.FillEllipse(48 + half + 6, 42, 6, 2.5f, Scale(bark, 0.7f));
+    Outline(c);
+    return c;
+}
+
+// ---- fences and walls: bit 1 north, 2 east, 4 south, 8 west
+Canvas Fence(int joins) {
+    Canvas c(kT, kT);
+    Color rail = Rgb(150, 104, 60), post = Rgb(124, 84, 48);
+    if (joins & 8) {
+        c.FillRect(0, 20, 24, 3, rail);
+        c.FillRect(0, 29, 24, 3, rail);
+    }
+    if (joins & 2) {
+        c.FillRect(24, 20, 24, 3, rail);
+        c.FillRect(24, 29, 24, 3, rail);
+    }
+    if (joins & 1) c.FillRect(22, 0, 4, 16, rail);
+    if (joins & 4) c.FillRect(22, 36, 4, 12, rail);
+    c.FillRect(20, 12, 8, 26, post);
+    c.FillRect(20, 12, 3, 26, Scale(post, 1.2f));
+    c.FillRect(20, 10, 8, 3, Scale(post, 1.35f));
+    Outline(c);
+    return c;
+}
+
+Color BrickAt(int x, int y, Color stone) {
+    int row = y / 8;
+    int xo = x + (row % 2) * 8;
+    if (y % 8 == 0 || xo % 16 == 0) return Scale(stone, 0.6f);
+    float n = (Hash2(xo / 16, row, 951) & 255) / 255.0f;
+    return Scale(stone, 0.88f + 0.2f * n);
+}
+
+Canvas StoneWall(int joins) {
+    Canvas c(kT, kT);
+    Color stone = Rgb(150, 144, 134), cap = Rgb(186, 180, 170);
+    auto front = [&](int x0, int x1) {
+        for (int y = 22; y < 42; ++y)
+            for (int x = x0; x < x1; ++x) c.Set(x, y, BrickAt(x, y, stone));
+    };
+    auto top = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                c.Set(x, y, Scale(cap, 0.92f + 0.1f * ((Hash2(x / 6, y / 6, 952) & 255) / 255.0f)));
+    };
+    if (joins & 8) {
+        top(0, 8, 14, 22);
+        front(0, 14);
+    }
+    if (joins & 2) {
+        top(34, 8, 48, 22);
+        front(34, 48);
+    }
+    if (joins & 1) top(14, 0, 34, 8);
+    top(14, 8, 34, 22);
+    if (joins & 4)
+        top(14, 22, 34, 48);
+    else
+        front(14, 34);
+    Outline(c);
+    return c;
+}
+
+// ---- roofs: pieces of a gabled roof seen from the front
+Canvas RoofPiece(int col, int row, bool slate) {
+    Canvas c(kT, kT);
+    Color base = slate ? Rgb(86, 100, 122) : Rgb(176, 72, 48);
+    for (int y = 0; y < kT; ++y)
+        for (int x = 0; x < kT; ++x) {
+            if (row == 0 && y < 6) continue; // above the ridge
+            if (col == 0 && x < 4) continue; // beside the gable
+            if (col == 2 && x >= 44) continue;
+            int gy = row * kT + y; // rows of tiles run across the whole roof
+            int course = gy / 8;
+            int xo = x + (course % 2) * 6;
+            float v = (gy % 8) / 8.0f;
+            Color t;
+            if (slate) {
+                t = Scale(base, 0.8f + 0.35f * v);
+                if (xo % 12 == 0) t = Scale(base, 0.6f);
+            } else {
+                float u = (xo % 12) / 12.0f;
+                float round = std::sin(u * 3.14159f);
+                t = Scale(base, 0.7f + 0.35f * round + 0.15f * v);
+            }
+            // light falls from above: the upper part of the roof is brighter
+            t = Scale(t, 1.08f - 0.12f * (gy / 144.0f));
+            c.Set(x, y, t);
+        }
+    if (row == 0)
+        for (int x = col == 0 ? 4 : 0; x < (col == 2 ? 44 : kT); ++x) {
+            c.Set(x, 6, Scale(base, 0.5f));
+            for (int y = 7; y < 13; ++y) c.Set(x, y, Scale(base, y < 9 ? 1.15f : 0.95f));
+            c.Set(x, 13, Scale(base, 0.55f));
+        }
+    if (row == 2)
+        c.FillRect(col == 0 ? 4 : 0, 42, col == 0 ? 44 : (col == 2 ? 44 : 48), 6, Rgb(82, 52, 30));
+    if (col == 0) {
+        c.FillRect(4, row == 0 ? 6 : 0, 5, row == 0 ? 42 : 48, Rgb(96, 62, 36));
+        c.FillRect(3, row == 0 ? 6 : 0, 1, row == 0 ? 42 : 48, Rgb(40, 26, 16));
+    }
+    if (col == 2) {
+        c.FillRect(39, row == 0 ? 6 : 0, 5, row == 0 ? 42 : 48, Rgb(80, 52, 30));
+        c.FillRect(44, row == 0 ? 6 : 0, 1, row == 0 ? 42 : 48, Rgb(40, 26, 16));
+    }
+    if (row == 0) c.FillRect(col == 0 ? 3 : 0, 5, col == 1 ? 48 : 45, 1, Rgb(40, 26, 16));
+    return c;
+}
+
+// ---- house walls
+void Window(Canvas& c, int x, int y, int w, int h, Color frame) {
+    c.FillRect(x - 2, y - 2, w + 4, h + 4, frame);
+    c.VGradient(x, y, w, h, Rgb(120, 160, 190), Rgb(60, 80, 110));
+    c.FillRect(x + w / 2 - 1, y, 2, h, frame);
+    c.FillRect(x, y + h / 2 - 1, w, 2, frame);
+    c.FillRect(x + 2, y + 2, 3, 3, Rgb(200, 226, 236));
+    c.FillRect(x - 3, y + h + 2, w + 6, 2, Scale(frame, 1.3f)); // sill
+}
+
+Canvas WallPiece(int col, bool upper, bool stone) {
+    Canvas c(kT, kT);
+    Color beam = Rgb(84, 54, 32);
+    for (int y = 0; y < kT; ++y)
+        for (int x = 0; x < kT; ++x) {
+            if (stone) {
+                c.Set(x, y, BrickAt(x, y + (upper ? 0 : 48), Rgb(158, 150, 138)));
+            } else {
+                float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, 960, kT);
+                c.Set(x, y, Scale(Rgb(226, 214, 180), 0.92f + 0.1f * n));
+            }
+        }
+    if (!stone) {
+        if (upper) {
+            c.FillRect(0, 0, kT, 5, beam);
+            if (col == tiles::kWallPlain) {
+                c.ThickLine(2, 46, 22, 6, 4, beam);
+                c.ThickLine(46, 46, 26, 6, 4, beam);
+            }
+        } else {
+            c.FillRect(0, 0, kT, 4, beam);
+        }
+    }
+    if (!upper) {
+        for (int y = 40; y < kT; ++y)
+            for (int x = 0; x < kT; ++x) c.Set(x, y, BrickAt(x, y, Rgb(120, 114, 106)));
+        c.FillRect(0, 39, kT, 1, Rgb(70, 64, 58));
+    }
+    Color frame = stone ? Rgb(96, 70, 46) : beam;
+    if (col == tiles::kWallWindow) {
+        if (upper)
+            Window(c, 16, 14, 16, 18, frame);
+        else
+            Window(c, 14, 8, 20, 22, frame);
+    }
+    if (col == tiles::kWallDoor) {
+        if (upper) {
+            // the door's arched lintel
+            c.FillRect(8, 38, 32, 10, frame);
+            c.FillEllipse(24, 40, 14, 6, frame);
+        } else {
+            c.FillRect(9, 0, 30, 48, Rgb(70, 44, 26));
+            for (int x = 12; x < 38; x += 6) c.FillRect(x, 0, 4, 48, Rgb(128, 84, 48));
+            c.FillRect(11, 12, 26, 3, Rgb(60, 56, 54));
+            c.FillRect(11, 34, 26, 3, Rgb(60, 56, 54));
+            c.FillCircle(33, 25, 1.8f, Rgb(210, 176, 80));
+            c.FillRect(7, 44, 34, 4, Rgb(110, 104, 96)); // step
+        }
+    }
+    if (col == tiles::kWallLeft)
+        c.FillRect(0, 0, 6, upper ? kT : 40, stone ? Rgb(110, 104, 96) : beam);
+    if (col == tiles::kWallRight)
+        c.FillRect(42, 0, 6, upper ? kT : 40, stone ? Rgb(110, 104, 96) : beam);
+    return c;
+}
+
+// ---- well with roof (96 x 96: roof row, base row) and gate arch (144 x 96)
+Canvas WellBig() {
+    Canvas c(96, 96);
+    // posts
+    c.FillRect(18, 20, 6, 62, Rgb(100, 66, 38));
+    c.FillRect(72, 20, 6, 62, Rgb(100, 66, 38));
+    c.FillRect(18, 40, 60, 4, Rgb(110, 74, 44)); // crank beam
+    c.ThickLine(48, 44, 48, 62, 1.2f, Rgb(70, 60, 50));
+    // roof
+    c.FillPolygon({{8, 30}, {48, 4}, {88, 30}, {84, 36}, {48, 12}, {12, 36}}, Rgb(160, 70, 46));
+    c.FillPolygon({{14, 30}, {48, 8}, {82, 30}}, Rgb(176, 80, 52));
+    // stone ring
+    c.FillRect(10, 60, 76, 28, Rgb(140, 134, 124));
+    for (int y = 60; y < 88; ++y)
+        for (int x = 10; x < 86; ++x) c.Set(x, y, BrickAt(x, y, Rgb(150, 144, 134)));
+    c.FillEllipse(48, 60, 38, 9, Rgb(170, 164, 154));
+    c.FillEllipse(48, 60, 30, 6, Rgb(40, 56, 74));
+    c.FillRect(44, 56, 8, 7, Rgb(120, 84, 50)); // bucket
+    Outline(c);
+    return c;
+}
+
+Canvas GateArch() {
+    Canvas c(144, 96);
+    Color stone = Rgb(156, 150, 140);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 144; ++x) {
+            bool pillar = (y >= 30) && ((x >= 26 && x < 48) || (x >= 96 && x < 118));
+            float d = SdEllipse({x + 0.5f, y + 0.5f}, {72, 60}, 50, 44);
+            bool arch = y < 48 && d > 0 && y >= 8 && x >= 22 && x < 122;
+            if (!(pillar || arch)) continue;
+            c.Set(x, y, BrickAt(x, y, stone));
+        }
+    // keystone and cap
+    c.FillPolygon({{64, 6}, {80, 6}, {77, 20}, {67, 20}}, Rgb(186, 178, 164));
+    c.FillRect(20, 6, 104, 3, Rgb(186, 178, 164));
+    Outline(c);
+    return c;
+}
+
+// ---------------------------------------------------------------- sheet helpers
+class Sheet {
+  public:
+    Sheet() : c_(kCols * kT, kRows * kT) {}
+    void Put(int frame, const Canvas& tile) {
+        c_.Blit(tile, (frame % kCols) * kT, (frame / kCols) * kT);
+    }
+    Pixmap Finish() const { return c_.ToPixmap(kMaskWhite); }
+
+  private:
+    Canvas c_;
+};
+
+Pixmap GroundSheet() {
+    using namespace tiles;
+    Sheet s;
+    Canvas grass = GrassTile(201);
+    s.Put(kGrass, grass);
+    for (int k = 1; k <= 10; ++k) s.Put(kGrass + k, GrassVariant(k));
+    s.Put(kDirt, FromMaterial(DirtAt));
+    Canvas dirtStones = FromMaterial(DirtAt);
+    Rng rng(990);
+    for (int k = 0; k < 7; ++k)
+        Pebble(dirtStones, rng.Range(6, 42), rng.Range(6, 42), rng.Range(1.5f, 3.0f));
+    s.Put(kDirtStones, dirtStones);
+    s.Put(kSand, FromMaterial(SandAt));
+    Canvas shells = FromMaterial(SandAt);
+    for (int k = 0; k < 5; ++k) {
+        float x = rng.Range(6, 42), y = rng.Range(6, 42);
+        shells.FillEllipse(x, y, 2.2f, 1.6f, Rgb(240, 226, 210));
+        shells.Set(static_cast<int>(x), static_cast<int>(y), Rgb(200, 170, 150));
+    }
+    s.Put(kSandShells, shells);
+    s.Put(kCobble, FromMaterial(CobbleAt));
+    s.Put(kCobbleMossy, FromMaterial([](int x, int y) {
+              Color c = CobbleAt(x, y);
+              float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, 995, kT);
+              return n > 0.6f ? Mix(c, Rgb(90, 130, 60), 0.5f) : c;
+          }));
+    s.Put(kStoneFloor, FromMaterial([](int x, int y) { return FlagstoneAt(x, y, 996); }));
+    s.Put(kStoneFloorWorn, FromMaterial([](int x, int y) {
+              Color c = FlagstoneAt(x, y, 997);
+              float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 6.0f, 998, kT);
+              return Scale(c, 0.85f + 0.2f * n);
+          }));
+    s.Put(kWoodFloor,
+          FromMaterial([](int x, int y) { return PlanksAt(x, y, Rgb(170, 120, 72), 999); }));
+    s.Put(kWoodFloorDark,
+          FromMaterial([](int x, int y) { return PlanksAt(x, y, Rgb(116, 76, 46), 1000); }));
+    s.Put(kWater, FromMaterial(WaterAt));
+    Canvas lilies = FromMaterial(WaterAt);
+    for (Vec2 p : {Vec2{14, 16}, Vec2{32, 30}, Vec2{20, 38}}) {
+        lilies.FillCircle(p.x, p.y, 5.0f, Rgb(70, 140, 60));
+        lilies.FillPolygon({{p.x, p.y}, {p.x + 6, p.y - 2}, {p.x + 6, p.y + 2}},
+                           WaterAt(static_cast<int>(p.x) + 4, static_cast<int>(p.y)));
+    }
+    lilies.FillCircle(32, 29, 1.8f, Rgb(240, 190, 210));
+    s.Put(kWaterLilies, lilies);
+    s.Put(kFarmland, FromMaterial(FarmAt));
+    Canvas sprouts = FromMaterial(FarmAt);
+    for (int y = 4; y < kT; y += 8)
+        for (int x = 3; x < kT; x += 6) {
+            sprouts.Set(x, y - 1, Rgb(90, 160, 60));
+            sprouts.Set(x - 1, y - 2, Rgb(110, 180, 70));
+            sprouts.Set(x + 1, y - 2, Rgb(110, 180, 70));
+        }
+    s.Put(kFarmlandSprouts, sprouts);
+    s.Put(kBridgeH, Bridge(true));
+    s.Put(kBridgeV, Bridge(false));
+    for (int m = 0; m < 16; ++m) {
+        s.Put(kDirtBlend + m, BlendTile(Edge::Dirt, m, grass));
+        s.Put(kSandBlend + m, BlendTile(Edge::Sand, m, grass));
+        s.Put(kWaterBlend + m, BlendTile(Edge::Water, m, grass));
+        s.Put(kCobbleBlend + m, BlendTile(Edge::Cobble, m, grass));
+    }
+    s.Put(kDetailFlowers, DetailTile(0));
+    s.Put(kExitMarker, ExitDoorstep());
+    s.Put(kDetailPebbles, DetailTile(1));
+    s.Put(kDetailTuft, DetailTile(2));
+    s.Put(kDetailLeaves, DetailTile(3));
+    s.Put(kDetailPuddle, DetailTile(4));
+    return s.Finish();
+}
+
+Pixmap ObjectSheet() {
+    using namespace tiles;
+    Sheet s;
+    s.Put(kBush, Bush(0));
+    s.Put(kBushBerries, Bush(1));
+    s.Put(kShrubFlowers, Bush(2));
+    s.Put(kRockSmall, Rock(0));
+    s.Put(kRockLarge, Rock(1));
+    s.Put(kRockMossy, Rock(2));
+    s.Put(kBarrel, Barrels(false));
+    s.Put(kBarrels, Barrels(true));
+    s.Put(kCrate, Crates(false));
+    s.Put(kCrates, Crates(true));
+    s.Put(kChest, Chest(false));
+    s.Put(kChestOpen, Chest(true));
+    s.Put(kSignpost, Signpost());
+    s.Put(kPotRed, FlowerPot(Rgb(214, 52, 48)));
+    s.Put(kPotYellow, FlowerPot(Rgb(238, 206, 60)));
+    s.Put(kPotBlue, FlowerPot(Rgb(92, 120, 220)));
+    s.Put(kStump, Stump());
+    s.Put(kLogPile, LogPile());
+    s.Put(kHayBale, HayBale());
+    s.Put(kSack, Sack());
+    s.Put(kWellSmall, WellSmall());
+    s.Put(kGravestone, Gravestone());
+    s.Put(kOakCrown, Crown(0));
+    s.Put(kOakTrunk, Trunk(0));
+    s.Put(kFirCrown, Crown(1));
+    s.Put(kFirTrunk, Trunk(1));
+    s.Put(kBirchCrown, Crown(2));
+    s.Put(kBirchTrunk, Trunk(2));
+    s.Put(kExitMarkerRoad, ExitRoadMarker());
+    for (int j = 0; j < 16; ++j) {
+        s.Put(kFence + j, Fence(j));
+        s.Put(kStoneWall + j, StoneWall(j));
+    }
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) {
+            s.Put(kRoofRed + row * kCols + col, RoofPiece(col, row, false));
+            s.Put(kRoofSlate + row * kCols + col, RoofPiece(col, row, true));
+        }
+    for (int col = 0; col < 5; ++col) {
+        s.Put(kTimberWallUpper + col, WallPiece(col, true, false));
+        s.Put(kTimberWallLower + col, WallPiece(col, false, false));
+        s.Put(kStoneHouseUpper + col, WallPiece(col, true, true));
+        s.Put(kStoneHouseLower + col, WallPiece(col, false, true));
+    }
+    s.Put(kWellRoof, WellBig());
+    s.Put(kGateArch, GateArch());
+    return s.Finish();
+}
+
+} // namespace
+
+void MakeTilesets(const PictureSink& sink) {
+    sink("Grafik/Tileset1.png", GroundSheet());
+    sink("Grafik/Tileset2.png", ObjectSheet());
+}
+
+} // namespace art
