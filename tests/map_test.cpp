@@ -10,7 +10,9 @@ using testsupport::ScratchDir;
 using testsupport::WriteFile;
 
 namespace {
-std::string Le16(int v) { return std::string{(char)(v & 255), (char)(v >> 8)}; }
+std::string Le16(int v) {
+    return std::string{(char)(v & 255), (char)(v >> 8)};
+}
 
 // A map file in the scratch folder's Data/Maps, loaded through the game.
 void LoadScratchMap(const std::string& name, const std::string& bytes) {
@@ -55,7 +57,8 @@ TEST(MapFile, CellsAreXOuterYInner) {
     std::string d = Le16(1) + Le16(1);
     for (int x = 0; x <= 1; ++x)
         for (int y = 0; y <= 1; ++y)
-            for (int l = 0; l < 4; ++l) d += Le16(l == 0 ? x * 10 + y + 1 : 0) + std::string(1, '\0');
+            for (int l = 0; l < 4; ++l)
+                d += Le16(l == 0 ? x * 10 + y + 1 : 0) + std::string(1, '\0');
     LoadScratchMap("Order", d);
     EXPECT_EQ(MapTiles(0, 1, 0), 2);
     EXPECT_EQ(MapTiles(1, 0, 0), 11);
@@ -111,11 +114,11 @@ TEST(MapTool, TmxToMapToTmxToMapIsStable) {
     std::string dir = (ScratchDir() / "rt").string();
     MapData m;
     ASSERT_EQ(ReadTmx(src, m), "");
-    EXPECT_EQ(m.tile[0][5], 767);       // gid 768 = last frame of tileset 0
-    EXPECT_EQ(m.tile[1][2], 577);       // the exit marker
-    EXPECT_EQ(m.tile[1][4], 100);       // gid 869 = frame 100 of tileset 1
+    EXPECT_EQ(m.tile[0][5], 767); // gid 768 = last frame of tileset 0
+    EXPECT_EQ(m.tile[1][2], 577); // the exit marker
+    EXPECT_EQ(m.tile[1][4], 100); // gid 869 = frame 100 of tileset 1
     EXPECT_EQ(m.sheet[1][4], 1);
-    EXPECT_EQ(m.tile[2][3], 1);         // gid 770 = frame 1 of tileset 1
+    EXPECT_EQ(m.tile[2][3], 1); // gid 770 = frame 1 of tileset 1
     ASSERT_EQ(WriteMapFile(dir + "/a.Map", m), "");
     EXPECT_EQ(Bytes(dir + "/a.Map").size(), 4u + 12u * 3 * 2);
     MapData m2, m3;

@@ -75,9 +75,9 @@ TEST(Images, MaskColourAppliedAtLoad) {
     });
     SetMaskColor(32, 156, 0);
     Image* g = LoadImageFile(S(p));
-    EXPECT_EQ(ImagePixel(g, 0, 0, 0) & 0xFF, 0u);    // pure mask green is transparent
-    EXPECT_EQ(ImagePixel(g, 0, 1, 0) & 0xFF, 255u);  // white stays
-    EXPECT_EQ(ImagePixel(g, 0, 3, 0) & 0xFF, 255u);  // one level off stays
+    EXPECT_EQ(ImagePixel(g, 0, 0, 0) & 0xFF, 0u);   // pure mask green is transparent
+    EXPECT_EQ(ImagePixel(g, 0, 1, 0) & 0xFF, 255u); // white stays
+    EXPECT_EQ(ImagePixel(g, 0, 3, 0) & 0xFF, 255u); // one level off stays
     SetMaskColor(0, 0, 0);
     Image* b = LoadImageFile(S(p));
     EXPECT_EQ(ImagePixel(b, 0, 2, 0) & 0xFF, 0u);
@@ -157,7 +157,7 @@ TEST_F(BlendTest, AlphaMixesAndClamps) {
     SetAlpha(0.5);
     DrawImageFrame(img, 10, 10, 0);
     EXPECT_TRUE(Near(ScreenPixel(11, 11), 0x963232)); // 200*.5+100*.5, 100*.5
-    SetAlpha(1.5); // above 1 draws fully opaque
+    SetAlpha(1.5);                                    // above 1 draws fully opaque
     EXPECT_DOUBLE_EQ(GetAlpha(), 1.0);
     DrawImageFrame(img, 30, 10, 0);
     EXPECT_TRUE(Near(ScreenPixel(31, 11), 0xC80000));

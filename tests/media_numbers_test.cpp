@@ -15,7 +15,8 @@ TEST(Random, ParkMillerStepsMatchSchrage) {
     SeedRandom(12345);
     int64_t b = (12345LL * 48271) % 2147483647;
     int64_t d = (b * 48271) % 2147483647;
-    double expected = ((double)(b & 0x1FFFFFFC) + (double)(d & 0x1FFFFFF8) / 134217728.0) / 536870912.0;
+    double expected =
+        ((double)(b & 0x1FFFFFFC) + (double)(d & 0x1FFFFFF8) / 134217728.0) / 536870912.0;
     EXPECT_DOUBLE_EQ(RandomUnit(), expected);
     EXPECT_EQ(RandomState(), d);
     // A large state where the naive product would overflow 32 bits.

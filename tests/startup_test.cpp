@@ -118,7 +118,11 @@ TEST_F(StartUpTest, PicturesAndMasks) {
     for (Image* strip : {ImgKoerperGross, ImgHaareGross, ImgStartkleidungGross, ImgKoerper})
         for (int f = 0; f < 12; ++f) EXPECT_EQ(ImagePixel(strip, f, 0, 0) & 0xFF, 0u);
     // The selection frame is masked black; the pointer white.
-    EXPECT_EQ(ImagePixel(ImgAuswahlbox, 0, ImageWidthOf(ImgAuswahlbox) / 2, ImageHeightOf(ImgAuswahlbox) / 2) & 0xFF, 0u);
-    EXPECT_EQ(ImagePixel(ImgMaus, 0, ImageWidthOf(ImgMaus) - 1, ImageHeightOf(ImgMaus) - 1) & 0xFF, 0u);
+    EXPECT_EQ(ImagePixel(ImgAuswahlbox, 0, ImageWidthOf(ImgAuswahlbox) / 2,
+                         ImageHeightOf(ImgAuswahlbox) / 2) &
+                  0xFF,
+              0u);
+    EXPECT_EQ(ImagePixel(ImgMaus, 0, ImageWidthOf(ImgMaus) - 1, ImageHeightOf(ImgMaus) - 1) & 0xFF,
+              0u);
     EXPECT_EQ(ImageWidthOf(ImgRahmen), 1024);
 }

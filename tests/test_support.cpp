@@ -34,5 +34,7 @@ uint32_t ScreenPixel(int x, int y) {
     return c;
 }
 
-std::string GameDir() { return VESSARA_GAME_DIR; }
+std::string GameDir() {
+    return VESSARA_GAME_DIR;
+}
 } // namespace testsupport

@@ -163,7 +163,8 @@ TEST_F(WalkTest, WalkingFramesRunOneZeroOneTwo) {
     ASSERT_GE(frames.size(), 4u);
     // The cycle 1, 0, 1, 2 repeats, one frame per 180 ms.
     std::vector<int> expect = {1, 0, 1, 2, 1};
-    for (size_t i = 0; i < std::min(frames.size(), expect.size()); ++i) EXPECT_EQ(frames[i], expect[i]) << i;
+    for (size_t i = 0; i < std::min(frames.size(), expect.size()); ++i)
+        EXPECT_EQ(frames[i], expect[i]) << i;
 }
 
 TEST_F(WalkTest, OccupiedNeighbourBlocksLikeAWall) {

@@ -13,7 +13,15 @@ Stream* OpenRequired(const Str& path);
 std::vector<Str> ReadAllLines(const Str& path);
 
 // Line conversions; the result is cut to the width of the field it goes to.
-inline uint8_t ToU8(const Str& line) { return (uint8_t)StringToInt(line); }
-inline uint16_t ToU16(const Str& line) { return (uint16_t)StringToInt(line); }
-inline int32_t ToI32(const Str& line) { return StringToInt(line); }
-inline float ToDecimal(const Str& line) { return StringToFloat(line); }
+inline uint8_t ToU8(const Str& line) {
+    return (uint8_t)StringToInt(line);
+}
+inline uint16_t ToU16(const Str& line) {
+    return (uint16_t)StringToInt(line);
+}
+inline int32_t ToI32(const Str& line) {
+    return StringToInt(line);
+}
+inline float ToDecimal(const Str& line) {
+    return StringToFloat(line);
+}

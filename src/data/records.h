@@ -24,7 +24,8 @@ struct TCharakter {
     int32_t MPStart = 0;
     uint16_t MPFuellpause = 0, MPFuellpause1 = 0, MPFuellpause2 = 0;
     float Staerke = 0, Intelligenz = 0, Geschicklichkeit = 0, Lebensenergie = 0;
-    float Nahkampfschaden = 0, Mana = 0, MagischerSchaden = 0, Fernkampfschaden = 0, Verteidigung = 0;
+    float Nahkampfschaden = 0, Mana = 0, MagischerSchaden = 0, Fernkampfschaden = 0,
+          Verteidigung = 0;
     TFertigkeit* Fertigkeiten[16] = {};
     uint8_t PhysischerSchaden = 0;
     float PhysischerSchaden1 = 0, PhysischerSchaden2 = 0;

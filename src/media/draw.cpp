@@ -2,7 +2,9 @@
 #include "media/media.h"
 #include "media/media_internal.h"
 
-static int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+static int Clamp255(int v) {
+    return v < 0 ? 0 : (v > 255 ? 255 : v);
+}
 
 void SetColor(int r, int g, int b) {
     auto& st = media::State();
@@ -11,7 +13,9 @@ void SetColor(int r, int g, int b) {
     st.b = Clamp255(b);
 }
 
-void SetAlpha(double a) { media::State().alpha = a < 0.0 ? 0.0 : (a > 1.0 ? 1.0 : a); }
+void SetAlpha(double a) {
+    media::State().alpha = a < 0.0 ? 0.0 : (a > 1.0 ? 1.0 : a);
+}
 
 void SetBlend(int mode) {
     if (mode < MASKBLEND || mode > SHADEBLEND) return;
@@ -36,8 +40,12 @@ void GetColor(int& r, int& g, int& b) {
     g = st.g;
     b = st.b;
 }
-double GetAlpha() { return media::State().alpha; }
-int GetBlend() { return media::State().blend; }
+double GetAlpha() {
+    return media::State().alpha;
+}
+int GetBlend() {
+    return media::State().blend;
+}
 
 void DrawRect(double x, double y, double w, double h) {
     auto& st = media::State();
@@ -51,16 +59,34 @@ void DrawRect(double x, double y, double w, double h) {
         a = 255;
         mode = SDL_BLENDMODE_NONE;
         break;
-    case SOLIDBLEND: a = 255; mode = SDL_BLENDMODE_NONE; break;
-    case ALPHABLEND: if (a <= 0) return; break;
-    case LIGHTBLEND: if (a <= 0) return; mode = SDL_BLENDMODE_ADD; break;
-    case SHADEBLEND: a = 255; mode = SDL_BLENDMODE_MOD; break;
-    default: break;
+    case SOLIDBLEND:
+        a = 255;
+        mode = SDL_BLENDMODE_NONE;
+        break;
+    case ALPHABLEND:
+        if (a <= 0) return;
+        break;
+    case LIGHTBLEND:
+        if (a <= 0) return;
+        mode = SDL_BLENDMODE_ADD;
+        break;
+    case SHADEBLEND:
+        a = 255;
+        mode = SDL_BLENDMODE_MOD;
+        break;
+    default:
+        break;
     }
     // Negative sizes draw toward the left or up, as the formulas may ask.
     double sw = w * st.sx, sh = h * st.sy;
-    if (sw < 0) { x += sw; sw = -sw; }
-    if (sh < 0) { y += sh; sh = -sh; }
+    if (sw < 0) {
+        x += sw;
+        sw = -sw;
+    }
+    if (sh < 0) {
+        y += sh;
+        sh = -sh;
+    }
     SDL_SetRenderDrawBlendMode(r, mode);
     SDL_SetRenderDrawColor(r, (Uint8)st.r, (Uint8)st.g, (Uint8)st.b, (Uint8)a);
     SDL_FRect rect{(float)x, (float)y, (float)sw, (float)sh};

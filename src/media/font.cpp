@@ -75,8 +75,10 @@ Glyph MakeGlyph(Font* f, char16_t c) {
         const unsigned char* row = s->bitmap.buffer + (ptrdiff_t)y * s->bitmap.pitch;
         for (int x = 0; x < g.w; ++x) {
             uint8_t a;
-            if (s->bitmap.pixel_mode == FT_PIXEL_MODE_MONO) a = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-            else a = row[x];
+            if (s->bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
+                a = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+            else
+                a = row[x];
             if (a != 0 && a != 255) partial = true;
             px[((size_t)y * g.w + x) * 4 + 3] = a;
         }
@@ -111,14 +113,16 @@ Font* LoadFontFile(const Str& path, int size, int style) {
     std::string probe;
     if (!ReadWholeFile(p, probe)) throw AssetError(p, "cannot open font file");
     FT_Face face = nullptr;
-    if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0) throw AssetError(p, "not a font FreeType can read");
+    if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0)
+        throw AssetError(p, "not a font FreeType can read");
     auto* f = new Font;
     f->path = p;
     f->face = face;
     f->size = size;
     f->smooth = (style & 4) != 0;
     if (FT_IS_SCALABLE(face)) {
-        if (FT_Set_Pixel_Sizes(face, 0, (FT_UInt)size) != 0) throw AssetError(p, "cannot set the font size");
+        if (FT_Set_Pixel_Sizes(face, 0, (FT_UInt)size) != 0)
+            throw AssetError(p, "cannot set the font size");
         f->ascent = (int)std::ceil(face->size->metrics.ascender / 64.0);
         int desc = (int)std::ceil(-face->size->metrics.descender / 64.0);
         f->height = f->ascent + desc;
@@ -145,10 +149,16 @@ Font* LoadFontFile(const Str& path, int size, int style) {
     return f;
 }
 
-void SetFont(Font* f) { media::State().font = f; }
-Font* CurrentFont() { return media::State().font; }
+void SetFont(Font* f) {
+    media::State().font = f;
+}
+Font* CurrentFont() {
+    return media::State().font;
+}
 
-int FontHeight() { return Current()->height; }
+int FontHeight() {
+    return Current()->height;
+}
 
 int StringWidth(const Str& text) {
     Font* f = Current();
@@ -166,8 +176,9 @@ void DrawString(const Str& text, double x, double y) {
         if (g.tex) {
             SDL_Texture* t = nullptr;
             if (media::PrepareTexture(g.tex, g.maskTex, &t)) {
-                SDL_FRect dst{(float)(pen + g.left * st.sx), (float)(y + (f->ascent - g.top) * st.sy),
-                              (float)(g.w * st.sx), (float)(g.h * st.sy)};
+                SDL_FRect dst{(float)(pen + g.left * st.sx),
+                              (float)(y + (f->ascent - g.top) * st.sy), (float)(g.w * st.sx),
+                              (float)(g.h * st.sy)};
                 SDL_RenderCopyF(media::Renderer(), t, nullptr, &dst);
             }
         }

@@ -5,7 +5,9 @@
 #include "media/image_internal.h"
 
 namespace {
-uint8_t Clamp8(int v) { return (uint8_t)(v < 0 ? 0 : (v > 255 ? 255 : v)); }
+uint8_t Clamp8(int v) {
+    return (uint8_t)(v < 0 ? 0 : (v > 255 ? 255 : v));
+}
 } // namespace
 
 namespace media {
@@ -15,7 +17,8 @@ DrawState& State() {
 }
 
 SDL_Texture* MakeTexture(const uint8_t* rgba, int w, int h, int pitch, bool filtered) {
-    SDL_Texture* t = SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, w, h);
+    SDL_Texture* t =
+        SDL_CreateTexture(Renderer(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, w, h);
     if (!t) return nullptr;
     SDL_UpdateTexture(t, nullptr, rgba, pitch);
     SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
@@ -31,7 +34,10 @@ void BuildTextures(Image* img, const Pixmap& pm) {
     // already 0 or 255 use the same texture; others get a thresholded copy.
     bool partial = false;
     for (size_t i = 3; i < pm.rgba.size(); i += 4)
-        if (pm.rgba[i] != 0 && pm.rgba[i] != 255) { partial = true; break; }
+        if (pm.rgba[i] != 0 && pm.rgba[i] != 255) {
+            partial = true;
+            break;
+        }
     if (partial) {
         std::vector<uint8_t> m = pm.rgba;
         for (size_t i = 3; i < m.size(); i += 4) m[i] = m[i] >= 128 ? 255 : 0;
@@ -85,7 +91,8 @@ void SetMaskColor(int r, int g, int b) {
     st.maskB = Clamp8(b);
 }
 
-static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int count, int flags, bool whole) {
+static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int count, int flags,
+                        bool whole) {
     std::string p = media::PathOf(path);
     Pixmap pm;
     std::string err;
@@ -108,9 +115,10 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
         throw AssetError(p, "invalid cell size or count requested");
     int cols = pm.width / cellW, rows = pm.height / cellH;
     if (cols * rows < first + count)
-        throw AssetError(p, "picture of " + std::to_string(pm.width) + " x " + std::to_string(pm.height) +
-                                " holds " + std::to_string(cols * rows) + " cells of " +
-                                std::to_string(cellW) + " x " + std::to_string(cellH) + ", " +
+        throw AssetError(p, "picture of " + std::to_string(pm.width) + " x " +
+                                std::to_string(pm.height) + " holds " +
+                                std::to_string(cols * rows) + " cells of " + std::to_string(cellW) +
+                                " x " + std::to_string(cellH) + ", " +
                                 std::to_string(first + count) + " needed");
     auto* img = new Image;
     img->width = cellW;
@@ -126,15 +134,23 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     return img;
 }
 
-Image* LoadImageFile(const Str& path, int flags) { return LoadCells(path, 0, 0, 0, 1, flags, true); }
+Image* LoadImageFile(const Str& path, int flags) {
+    return LoadCells(path, 0, 0, 0, 1, flags, true);
+}
 
 Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int count, int flags) {
     return LoadCells(path, cellW, cellH, first, count, flags, false);
 }
 
-int ImageWidthOf(const Image* img) { return img ? img->width : 0; }
-int ImageHeightOf(const Image* img) { return img ? img->height : 0; }
-int ImageFramesOf(const Image* img) { return img ? (int)img->cells.size() : 0; }
+int ImageWidthOf(const Image* img) {
+    return img ? img->width : 0;
+}
+int ImageHeightOf(const Image* img) {
+    return img ? img->height : 0;
+}
+int ImageFramesOf(const Image* img) {
+    return img ? (int)img->cells.size() : 0;
+}
 
 uint32_t ImagePixel(const Image* img, int frame, int x, int y) {
     if (!img || frame < 0 || frame >= (int)img->cells.size() || x < 0 || y < 0 || x >= img->width ||

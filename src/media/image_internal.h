@@ -23,4 +23,3 @@ namespace media {
 SDL_Texture* MakeTexture(const uint8_t* rgba, int w, int h, int pitch, bool filtered);
 void BuildTextures(Image* img, const Pixmap& pm);
 } // namespace media
-

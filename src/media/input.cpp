@@ -20,29 +20,53 @@ int VkFromSdl(SDL_Keycode k) {
     if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
     if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 97 + (k - SDLK_KP_1);
     switch (k) {
-    case SDLK_KP_0: return 96;
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
-    case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
-    case SDLK_ESCAPE: return 27;
-    case SDLK_SPACE: return 32;
-    case SDLK_PAGEUP: return 33;
-    case SDLK_PAGEDOWN: return 34;
-    case SDLK_END: return 35;
-    case SDLK_HOME: return 36;
-    case SDLK_LEFT: return 37;
-    case SDLK_UP: return 38;
-    case SDLK_RIGHT: return 39;
-    case SDLK_DOWN: return 40;
-    case SDLK_INSERT: return 45;
-    case SDLK_DELETE: return 46;
-    case SDLK_LSHIFT: return 160;
-    case SDLK_RSHIFT: return 161;
-    case SDLK_LCTRL: return 162;
-    case SDLK_RCTRL: return 163;
-    case SDLK_LALT: return 164;
-    case SDLK_RALT: return 165;
-    default: return -1;
+    case SDLK_KP_0:
+        return 96;
+    case SDLK_BACKSPACE:
+        return 8;
+    case SDLK_TAB:
+        return 9;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return 13;
+    case SDLK_ESCAPE:
+        return 27;
+    case SDLK_SPACE:
+        return 32;
+    case SDLK_PAGEUP:
+        return 33;
+    case SDLK_PAGEDOWN:
+        return 34;
+    case SDLK_END:
+        return 35;
+    case SDLK_HOME:
+        return 36;
+    case SDLK_LEFT:
+        return 37;
+    case SDLK_UP:
+        return 38;
+    case SDLK_RIGHT:
+        return 39;
+    case SDLK_DOWN:
+        return 40;
+    case SDLK_INSERT:
+        return 45;
+    case SDLK_DELETE:
+        return 46;
+    case SDLK_LSHIFT:
+        return 160;
+    case SDLK_RSHIFT:
+        return 161;
+    case SDLK_LCTRL:
+        return 162;
+    case SDLK_RCTRL:
+        return 163;
+    case SDLK_LALT:
+        return 164;
+    case SDLK_RALT:
+        return 165;
+    default:
+        return -1;
     }
 }
 
@@ -93,14 +117,18 @@ void InitInput() {
 
 void HandleEvent(const SDL_Event& e) {
     switch (e.type) {
-    case SDL_QUIT: RequestClose(); break;
+    case SDL_QUIT:
+        RequestClose();
+        break;
     case SDL_WINDOWEVENT:
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) RequestClose();
         break;
     case SDL_KEYDOWN:
         KeyEventWithGeneric(VkFromSdl(e.key.keysym.sym), true);
         break;
-    case SDL_KEYUP: KeyEventWithGeneric(VkFromSdl(e.key.keysym.sym), false); break;
+    case SDL_KEYUP:
+        KeyEventWithGeneric(VkFromSdl(e.key.keysym.sym), false);
+        break;
     case SDL_TEXTINPUT: {
         Str t = S(e.text.text);
         for (char16_t c : t)
@@ -113,14 +141,17 @@ void HandleEvent(const SDL_Event& e) {
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-        int b = e.button.button == SDL_BUTTON_LEFT ? 1 : e.button.button == SDL_BUTTON_RIGHT ? 2
-                : e.button.button == SDL_BUTTON_MIDDLE ? 3 : 0;
+        int b = e.button.button == SDL_BUTTON_LEFT     ? 1
+                : e.button.button == SDL_BUTTON_RIGHT  ? 2
+                : e.button.button == SDL_BUTTON_MIDDLE ? 3
+                                                       : 0;
         g_cursorX = e.button.x;
         g_cursorY = e.button.y;
         ButtonEvent(b, e.type == SDL_MOUSEBUTTONDOWN);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 } // namespace media
@@ -173,10 +204,16 @@ void FlushInput() {
     g_typed.clear();
 }
 
-int TypedCharCount() { return (int)g_typed.size(); }
+int TypedCharCount() {
+    return (int)g_typed.size();
+}
 
-void InjectKey(int key, bool down) { KeyEventWithGeneric(key, down); }
-void InjectMouseButton(int b, bool down) { ButtonEvent(b, down); }
+void InjectKey(int key, bool down) {
+    KeyEventWithGeneric(key, down);
+}
+void InjectMouseButton(int b, bool down) {
+    ButtonEvent(b, down);
+}
 void InjectMouseMove(int x, int y) {
     g_cursorX = x;
     g_cursorY = y;
@@ -186,9 +223,9 @@ int VirtualKeyFromName(const std::string& n) {
     static const struct {
         const char* name;
         int vk;
-    } names[] = {{"Left", 37}, {"Right", 39}, {"Up", 38}, {"Down", 40}, {"Return", 13},
-                 {"Enter", 13}, {"Escape", 27}, {"LControl", 162}, {"RControl", 163},
-                 {"LShift", 160}, {"Space", 32}, {"Tab", 9}};
+    } names[] = {{"Left", 37},      {"Right", 39},   {"Up", 38},     {"Down", 40},
+                 {"Return", 13},    {"Enter", 13},   {"Escape", 27}, {"LControl", 162},
+                 {"RControl", 163}, {"LShift", 160}, {"Space", 32},  {"Tab", 9}};
     for (auto& e : names)
         if (n == e.name) return e.vk;
     if (n.size() >= 2 && n[0] == 'F' && isdigit((unsigned char)n[1])) {

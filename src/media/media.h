@@ -13,9 +13,9 @@
 // Game strings are sequences of 16-bit characters.
 using Str = std::u16string;
 
-Str S(const char* utf8);              // UTF-8 literal -> game string
+Str S(const char* utf8); // UTF-8 literal -> game string
 Str S(const std::string& utf8);
-std::string ToUtf8(const Str& s);     // game string -> UTF-8 (file names, messages)
+std::string ToUtf8(const Str& s); // game string -> UTF-8 (file names, messages)
 Str Latin1ToStr(const std::string& bytes);
 
 int StringToInt(const Str& text);
@@ -105,7 +105,8 @@ enum BlendMode { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, 
 // ---------------------------------------------------------------- images, fonts, sounds
 void SetMaskColor(int r, int g, int b);
 Image* LoadImageFile(const Str& path, int flags = -1);
-Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int count, int flags = -1);
+Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int count,
+                         int flags = -1);
 int ImageWidthOf(const Image* img);
 int ImageHeightOf(const Image* img);
 int ImageFramesOf(const Image* img);
@@ -127,8 +128,17 @@ double SoundLengthMs(const Sound* s);
 // ---------------------------------------------------------------- input
 // All key codes are Windows virtual-key codes.
 enum VKey {
-    VK_RETURN = 13, VK_ESCAPE = 27, VK_SPACE = 32, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
-    VK_DOWN = 40, VK_F12 = 123, VK_LCONTROL = 162, VK_RCONTROL = 163, VK_LSHIFT = 160
+    VK_RETURN = 13,
+    VK_ESCAPE = 27,
+    VK_SPACE = 32,
+    VK_LEFT = 37,
+    VK_UP = 38,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
+    VK_F12 = 123,
+    VK_LCONTROL = 162,
+    VK_RCONTROL = 163,
+    VK_LSHIFT = 160
 };
 int KeyIsDown(int key);
 int KeyWasHit(int key);
@@ -215,8 +225,10 @@ template <class T> class TList {
         Node* n = &pool_.emplace_back();
         n->value = v;
         n->prev = tail_;
-        if (tail_) tail_->next = n;
-        else head_ = n;
+        if (tail_)
+            tail_->next = n;
+        else
+            head_ = n;
         tail_ = n;
         ++count_;
     }
@@ -251,10 +263,14 @@ template <class T> class TList {
 
   private:
     void Unlink(Node* n) {
-        if (n->prev) n->prev->next = n->next;
-        else head_ = n->next;
-        if (n->next) n->next->prev = n->prev;
-        else tail_ = n->prev;
+        if (n->prev)
+            n->prev->next = n->next;
+        else
+            head_ = n->next;
+        if (n->next)
+            n->next->prev = n->prev;
+        else
+            tail_ = n->prev;
         n->removed = true; // n->next stays, so a visitor standing on n goes on
         --count_;
     }
@@ -264,7 +280,15 @@ template <class T> class TList {
     int count_ = 0;
 };
 
-template <class T> void ListAddLast(TList<T>* l, const T& v) { l->AddLast(v); }
-template <class T> bool ListRemove(TList<T>* l, const T& v) { return l->Remove(v); }
-template <class T> void ListClear(TList<T>* l) { l->Clear(); }
-template <class T> int ListCount(const TList<T>* l) { return l->Count(); }
+template <class T> void ListAddLast(TList<T>* l, const T& v) {
+    l->AddLast(v);
+}
+template <class T> bool ListRemove(TList<T>* l, const T& v) {
+    return l->Remove(v);
+}
+template <class T> void ListClear(TList<T>* l) {
+    l->Clear();
+}
+template <class T> int ListCount(const TList<T>* l) {
+    return l->Count();
+}

@@ -24,10 +24,14 @@ static std::vector<std::string>& OpenedList() {
     static std::vector<std::string> files;
     return files;
 }
-void NoteOpened(const std::string& path) { OpenedList().push_back(path); }
+void NoteOpened(const std::string& path) {
+    OpenedList().push_back(path);
+}
 } // namespace media
 
-const std::vector<std::string>& OpenedFiles() { return media::OpenedList(); }
+const std::vector<std::string>& OpenedFiles() {
+    return media::OpenedList();
+}
 
 bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
     media::NoteOpened(utf8path);

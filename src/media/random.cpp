@@ -20,7 +20,9 @@ void SeedRandom(int64_t seed) {
     g_state = s;
 }
 
-int32_t RandomState() { return g_state; }
+int32_t RandomState() {
+    return g_state;
+}
 
 double RandomUnit() {
     int32_t b = Step(g_state);

@@ -17,11 +17,11 @@ struct Sound {
 };
 
 struct Channel {
-    int index = -1;         // mixer channel (window backend)
+    int index = -1; // mixer channel (window backend)
     Sound* sound = nullptr;
     double volume = 1.0;
     bool paused = false;
-    int64_t startMs = 0;    // virtual clock (headless backend)
+    int64_t startMs = 0; // virtual clock (headless backend)
     int64_t pausedAt = 0;
 };
 
@@ -30,19 +30,23 @@ bool g_mixerOpen = false;
 int g_channelsAllocated = 0;
 int g_nextChannel = 0;
 
-bool Virtual() { return media::Headless() || !g_mixerOpen; }
+bool Virtual() {
+    return media::Headless() || !g_mixerOpen;
+}
 } // namespace
 
 namespace media {
 void InitSound() {
     if (Headless()) return;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+        Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
         g_mixerOpen = true;
     } else {
         std::string why = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0)
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+            Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0)
             g_mixerOpen = true;
         fprintf(stderr, "Vessara-Demo: no sound device (%s); playing without sound\n", why.c_str());
     }
@@ -63,11 +67,13 @@ Sound* LoadSoundFile(const Str& path, int /*flags*/) {
     Uint8* buf = nullptr;
     Uint32 len = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), (int)bytes.size());
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len)) throw AssetError(p, std::string("not a WAV file SDL can read: ") + SDL_GetError());
+    if (!SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len))
+        throw AssetError(p, std::string("not a WAV file SDL can read: ") + SDL_GetError());
     auto* s = new Sound;
     s->path = p;
     int frameBytes = (SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-    s->lengthMs = frameBytes > 0 && spec.freq > 0 ? (double)len / frameBytes * 1000.0 / spec.freq : 0;
+    s->lengthMs =
+        frameBytes > 0 && spec.freq > 0 ? (double)len / frameBytes * 1000.0 / spec.freq : 0;
     SDL_FreeWAV(buf);
     if (g_mixerOpen) {
         s->chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1);
@@ -76,7 +82,9 @@ Sound* LoadSoundFile(const Str& path, int /*flags*/) {
     return s;
 }
 
-double SoundLengthMs(const Sound* s) { return s ? s->lengthMs : 0; }
+double SoundLengthMs(const Sound* s) {
+    return s ? s->lengthMs : 0;
+}
 
 Channel* PlaySoundOn(Sound* s, Channel* ch) {
     if (!ch) {
@@ -122,6 +130,7 @@ void ResumeChannel(Channel* ch) {
 
 int ChannelIsPlaying(Channel* ch) {
     if (!ch || !ch->sound || ch->paused) return 0;
-    if (!Virtual()) return Mix_Playing(ch->index) && Mix_GetChunk(ch->index) == ch->sound->chunk ? 1 : 0;
+    if (!Virtual())
+        return Mix_Playing(ch->index) && Mix_GetChunk(ch->index) == ch->sound->chunk ? 1 : 0;
     return (int64_t)Millis() < ch->startMs + (int64_t)ch->sound->lengthMs ? 1 : 0;
 }

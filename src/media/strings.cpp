@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
-Str S(const char* utf8) { return S(std::string(utf8 ? utf8 : "")); }
+Str S(const char* utf8) {
+    return S(std::string(utf8 ? utf8 : ""));
+}
 
 Str S(const std::string& u) {
     Str out;
@@ -14,11 +16,22 @@ Str S(const std::string& u) {
         unsigned char c = (unsigned char)u[i];
         uint32_t cp = 0;
         int extra = 0;
-        if (c < 0x80) { cp = c; }
-        else if ((c >> 5) == 6) { cp = c & 0x1F; extra = 1; }
-        else if ((c >> 4) == 14) { cp = c & 0x0F; extra = 2; }
-        else if ((c >> 3) == 30) { cp = c & 0x07; extra = 3; }
-        else { out.push_back(u'?'); ++i; continue; }
+        if (c < 0x80) {
+            cp = c;
+        } else if ((c >> 5) == 6) {
+            cp = c & 0x1F;
+            extra = 1;
+        } else if ((c >> 4) == 14) {
+            cp = c & 0x0F;
+            extra = 2;
+        } else if ((c >> 3) == 30) {
+            cp = c & 0x07;
+            extra = 3;
+        } else {
+            out.push_back(u'?');
+            ++i;
+            continue;
+        }
         if (i + extra >= u.size()) {
             out.push_back(u'?');
             break;
@@ -26,10 +39,17 @@ Str S(const std::string& u) {
         bool ok = true;
         for (int k = 1; k <= extra; ++k) {
             unsigned char cc = (unsigned char)u[i + k];
-            if ((cc >> 6) != 2) { ok = false; break; }
+            if ((cc >> 6) != 2) {
+                ok = false;
+                break;
+            }
             cp = (cp << 6) | (cc & 0x3F);
         }
-        if (!ok) { out.push_back(u'?'); ++i; continue; }
+        if (!ok) {
+            out.push_back(u'?');
+            ++i;
+            continue;
+        }
         i += extra + 1;
         out.push_back(cp > 0xFFFF ? u'?' : (char16_t)cp);
     }
@@ -41,7 +61,8 @@ std::string ToUtf8(const Str& s) {
     out.reserve(s.size());
     for (char16_t ch : s) {
         uint32_t c = ch;
-        if (c < 0x80) out.push_back((char)c);
+        if (c < 0x80)
+            out.push_back((char)c);
         else if (c < 0x800) {
             out.push_back((char)(0xC0 | (c >> 6)));
             out.push_back((char)(0x80 | (c & 0x3F)));
@@ -60,7 +81,9 @@ Str Latin1ToStr(const std::string& bytes) {
     return out;
 }
 
-static bool IsSpace(char16_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+static bool IsSpace(char16_t c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 int StringToInt(const Str& t) {
     size_t i = 0;
@@ -79,10 +102,14 @@ int StringToInt(const Str& t) {
         for (++i; i < t.size(); ++i) {
             char16_t c = t[i];
             int d;
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else break;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                break;
             v = (v << 4) | (uint64_t)d;
         }
     } else {
@@ -115,7 +142,9 @@ float StringToFloat(const Str& t) {
     return (float)d;
 }
 
-Str IntToString(int64_t v) { return S(std::to_string(v)); }
+Str IntToString(int64_t v) {
+    return S(std::to_string(v));
+}
 
 int FloatToInt(double v) {
     if (std::isnan(v)) return 0;
@@ -152,7 +181,9 @@ Str TrimOf(const Str& s) {
     return s.substr(a, b - a);
 }
 
-Str Concat(const Str& a, const Str& b) { return a + b; }
+Str Concat(const Str& a, const Str& b) {
+    return a + b;
+}
 
 int CompareStrings(const Str& a, const Str& b) {
     int c = a.compare(b);

@@ -15,7 +15,9 @@ struct Stream {
     size_t pos = 0;
 };
 
-std::string media::PathOf(const Str& path) { return ToUtf8(path); }
+std::string media::PathOf(const Str& path) {
+    return ToUtf8(path);
+}
 
 Stream* OpenTextFile(const Str& path) {
     auto* s = new Stream;
@@ -49,9 +51,13 @@ int ReadU16(Stream* s) {
     return lo | (hi << 8);
 }
 
-int EndOfFile(Stream* s) { return (!s || s->pos >= s->data.size()) ? 1 : 0; }
+int EndOfFile(Stream* s) {
+    return (!s || s->pos >= s->data.size()) ? 1 : 0;
+}
 
-void CloseFile(Stream* s) { delete s; }
+void CloseFile(Stream* s) {
+    delete s;
+}
 
 bool FileExists(const Str& path) {
     struct stat st;
@@ -77,4 +83,6 @@ bool WriteWholeFile(const std::string& p, const std::string& data) {
     return (bool)f;
 }
 
-bool ChangeDirectory(const std::string& p) { return chdir(p.c_str()) == 0; }
+bool ChangeDirectory(const std::string& p) {
+    return chdir(p.c_str()) == 0;
+}

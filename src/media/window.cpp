@@ -36,18 +36,34 @@ void EnsureSdl() {
 } // namespace
 
 namespace media {
-SDL_Renderer* Renderer() { return g_renderer; }
-SDL_Window* Window() { return g_window; }
-bool Headless() { return g_backend == Backend::Headless; }
-void RequestClose() { g_closeRequested = 1; }
+SDL_Renderer* Renderer() {
+    return g_renderer;
+}
+SDL_Window* Window() {
+    return g_window;
+}
+bool Headless() {
+    return g_backend == Backend::Headless;
+}
+void RequestClose() {
+    g_closeRequested = 1;
+}
 } // namespace media
 
-void InjectCloseRequest() { g_closeRequested = 1; }
+void InjectCloseRequest() {
+    g_closeRequested = 1;
+}
 
-void SelectBackend(Backend b) { g_backend = b; }
-Backend CurrentBackend() { return g_backend; }
+void SelectBackend(Backend b) {
+    g_backend = b;
+}
+Backend CurrentBackend() {
+    return g_backend;
+}
 
-void FailAsset(const Str& path, const std::string& reason) { throw AssetError(ToUtf8(path), reason); }
+void FailAsset(const Str& path, const std::string& reason) {
+    throw AssetError(ToUtf8(path), reason);
+}
 
 void ShowErrorBox(const std::string& message) {
     if (g_backend == Backend::Window && g_sdlReady)
@@ -65,9 +81,11 @@ void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/
     g_height = height;
     if (g_backend == Backend::Headless) {
         g_window = SDL_CreateWindow(g_title.c_str(), 0, 0, width, height, SDL_WINDOW_HIDDEN);
-        g_headlessSurface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        g_headlessSurface =
+            SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
         if (!g_headlessSurface)
-            throw AssetError("SDL", std::string("cannot create the frame buffer: ") + SDL_GetError());
+            throw AssetError("SDL",
+                             std::string("cannot create the frame buffer: ") + SDL_GetError());
         g_renderer = SDL_CreateSoftwareRenderer(g_headlessSurface);
     } else {
         g_window = SDL_CreateWindow(g_title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -77,7 +95,8 @@ void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/
         g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_ACCELERATED);
         if (!g_renderer) g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_SOFTWARE);
     }
-    if (!g_renderer) throw AssetError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
+    if (!g_renderer)
+        throw AssetError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
     SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_BLEND);
     media::InitSound();
     if (hertz <= 0) hertz = 60;
@@ -101,8 +120,12 @@ void ShutdownMedia() {
     g_sdlReady = false;
 }
 
-int ScreenWidth() { return g_width; }
-int ScreenHeight() { return g_height; }
+int ScreenWidth() {
+    return g_width;
+}
+int ScreenHeight() {
+    return g_height;
+}
 
 void HideMouse() {
     if (g_backend == Backend::Window) SDL_ShowCursor(SDL_DISABLE);
@@ -115,8 +138,12 @@ void ClearScreen() {
     SDL_RenderClear(g_renderer);
 }
 
-const PacingState& Pacing() { return g_pacing; }
-double LastFrameWorkMs() { return g_lastWorkMs; }
+const PacingState& Pacing() {
+    return g_pacing;
+}
+double LastFrameWorkMs() {
+    return g_lastWorkMs;
+}
 
 void FlipFrame(int sync) {
     uint64_t now = SDL_GetPerformanceCounter();
@@ -129,8 +156,10 @@ void FlipFrame(int sync) {
             g_pacing.nextFrame += 1;
         }
         int64_t wait = g_pacing.nextFrame - (int64_t)Millis();
-        if (wait <= 0) g_pacing.nextFrame = Millis();
-        else Delay((int)wait);
+        if (wait <= 0)
+            g_pacing.nextFrame = Millis();
+        else
+            Delay((int)wait);
     }
     if (g_backend == Backend::Window) SDL_RenderPresent(g_renderer);
     g_workStart = SDL_GetPerformanceCounter();
@@ -162,11 +191,15 @@ int32_t Millis() {
 
 void Delay(int ms) {
     if (ms <= 0) return;
-    if (g_backend == Backend::Headless) g_virtualMs += ms;
-    else SDL_Delay((Uint32)ms);
+    if (g_backend == Backend::Headless)
+        g_virtualMs += ms;
+    else
+        SDL_Delay((Uint32)ms);
 }
 
-void SetVirtualMillis(int64_t ms) { g_virtualMs = ms; }
+void SetVirtualMillis(int64_t ms) {
+    g_virtualMs = ms;
+}
 
 bool SavePixmapPNG(const Pixmap* pm, const Str& path, int level) {
     return pm && SavePixmapPNGUtf8(*pm, media::PathOf(path), level);

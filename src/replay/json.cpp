@@ -53,7 +53,8 @@ const Json* Json::Find(const std::string& path) const {
     size_t pos = 0;
     while (cur && pos <= path.size()) {
         size_t dot = path.find('.', pos);
-        std::string part = path.substr(pos, dot == std::string::npos ? std::string::npos : dot - pos);
+        std::string part =
+            path.substr(pos, dot == std::string::npos ? std::string::npos : dot - pos);
         const Json* next = nullptr;
         if (cur->kind == Object) {
             for (auto& m : cur->members)
@@ -61,7 +62,8 @@ const Json* Json::Find(const std::string& path) const {
         } else if (cur->kind == Array) {
             char* end = nullptr;
             long idx = strtol(part.c_str(), &end, 10);
-            if (!part.empty() && *end == 0 && idx >= 0 && (size_t)idx < cur->items.size()) next = &cur->items[idx];
+            if (!part.empty() && *end == 0 && idx >= 0 && (size_t)idx < cur->items.size())
+                next = &cur->items[idx];
         }
         cur = next;
         if (dot == std::string::npos) break;
@@ -82,9 +84,12 @@ std::string Json::Scalar() const {
         if (!s.empty() && s.back() == '.') s.pop_back();
         return s;
     }
-    case String: return text;
-    case Null: return "null";
-    default: return Dump();
+    case String:
+        return text;
+    case Null:
+        return "null";
+    default:
+        return Dump();
     }
 }
 
@@ -108,9 +113,12 @@ static std::string Quote(const std::string& s) {
 std::string Json::Dump(int indent) const {
     std::string pad(indent + 2, ' '), endpad(indent, ' ');
     switch (kind) {
-    case Null: return "null";
-    case Number: return Scalar();
-    case String: return Quote(text);
+    case Null:
+        return "null";
+    case Number:
+        return Scalar();
+    case String:
+        return Quote(text);
     case Object: {
         if (members.empty()) return "{}";
         std::string o = "{\n";

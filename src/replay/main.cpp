@@ -37,7 +37,8 @@ struct Command {
 
 [[noreturn]] void Usage(const std::string& why) {
     fprintf(stderr, "vessara-replay: %s\n", why.c_str());
-    fprintf(stderr, "usage: vessara-replay [--game-dir DIR] [--script FILE] [--frames N] [--seed N] [--bench]\n");
+    fprintf(stderr, "usage: vessara-replay [--game-dir DIR] [--script FILE] [--frames N] [--seed "
+                    "N] [--bench]\n");
     exit(2);
 }
 
@@ -78,7 +79,7 @@ std::vector<Command> ParseScript(const std::string& path) {
         static const struct {
             const char* name;
             size_t args;
-        } known[] = {{"down", 1}, {"up", 1}, {"tap", 1}, {"move", 2}, {"click", 1},
+        } known[] = {{"down", 1}, {"up", 1},   {"tap", 1},  {"move", 2},  {"click", 1},
                      {"shot", 1}, {"dump", 1}, {"quit", 0}, {"expect", 2}};
         bool ok = false;
         for (auto& k : known) {
@@ -93,13 +94,15 @@ std::vector<Command> ParseScript(const std::string& path) {
                 fail("'" + c.name + "' takes " + std::to_string(k.args) + " argument(s)");
         }
         if (!ok) fail("unknown command '" + c.name + "'");
-        if ((c.name == "down" || c.name == "up" || c.name == "tap") && VirtualKeyFromName(c.args[0]) < 0)
+        if ((c.name == "down" || c.name == "up" || c.name == "tap") &&
+            VirtualKeyFromName(c.args[0]) < 0)
             fail("unknown key '" + c.args[0] + "'");
         if (c.name == "click" && c.args[0] != "1" && c.args[0] != "2" && c.args[0] != "3")
             fail("mouse button must be 1, 2 or 3");
         cmds.push_back(c);
     }
-    std::stable_sort(cmds.begin(), cmds.end(), [](const Command& a, const Command& b) { return a.frame < b.frame; });
+    std::stable_sort(cmds.begin(), cmds.end(),
+                     [](const Command& a, const Command& b) { return a.frame < b.frame; });
     return cmds;
 }
 
@@ -140,17 +143,27 @@ int main(int argc, char** argv) {
             if (i + 1 >= argc) Usage(a + " needs a value");
             return argv[++i];
         };
-        if (a == "--game-dir") gameDir = next();
-        else if (a == "--script") scriptPath = next();
-        else if (a == "--frames") frames = ParseNumber(next(), "--frames");
-        else if (a == "--seed") seed = ParseNumber(next(), "--seed");
-        else if (a == "--bench") bench = true;
-        else if (a == "--list-files") listFiles = true;
-        else if (a == "--help" || a == "-h") Usage("runs the game headless");
-        else Usage("unknown argument " + a);
+        if (a == "--game-dir")
+            gameDir = next();
+        else if (a == "--script")
+            scriptPath = next();
+        else if (a == "--frames")
+            frames = ParseNumber(next(), "--frames");
+        else if (a == "--seed")
+            seed = ParseNumber(next(), "--seed");
+        else if (a == "--bench")
+            bench = true;
+        else if (a == "--list-files")
+            listFiles = true;
+        else if (a == "--help" || a == "-h")
+            Usage("runs the game headless");
+        else
+            Usage("unknown argument " + a);
     }
     fs::path callerDir = fs::current_path();
-    auto outPath = [&](const std::string& p) { return fs::path(p).is_absolute() ? p : (callerDir / p).string(); };
+    auto outPath = [&](const std::string& p) {
+        return fs::path(p).is_absolute() ? p : (callerDir / p).string();
+    };
     std::vector<Command> cmds;
     if (!scriptPath.empty()) cmds = ParseScript(outPath(scriptPath));
     if (frames < 0) {
@@ -196,8 +209,10 @@ int main(int argc, char** argv) {
                     const Json* v = state.Find(c.args[0]);
                     std::string found = v ? v->Scalar() : "(absent)";
                     if (!v || !ValuesEqual(found, c.args[1])) {
-                        fprintf(stderr, "vessara-replay: frame %ld: %s is %s, expected %s (script line %d)\n",
-                                f, c.args[0].c_str(), found.c_str(), c.args[1].c_str(), c.line);
+                        fprintf(
+                            stderr,
+                            "vessara-replay: frame %ld: %s is %s, expected %s (script line %d)\n",
+                            f, c.args[0].c_str(), found.c_str(), c.args[1].c_str(), c.line);
                         status = 3;
                     }
                 }
@@ -220,8 +235,10 @@ int main(int argc, char** argv) {
                 // Input commands at frame 0 apply before frame 1.
                 long at = c.frame == 0 ? 1 : c.frame;
                 if (at != f || !IsInput(c.name)) continue;
-                if (c.name == "down") InjectKey(VirtualKeyFromName(c.args[0]), true);
-                else if (c.name == "up") InjectKey(VirtualKeyFromName(c.args[0]), false);
+                if (c.name == "down")
+                    InjectKey(VirtualKeyFromName(c.args[0]), true);
+                else if (c.name == "up")
+                    InjectKey(VirtualKeyFromName(c.args[0]), false);
                 else if (c.name == "tap") {
                     int vk = VirtualKeyFromName(c.args[0]);
                     InjectKey(vk, true);
@@ -246,7 +263,9 @@ int main(int argc, char** argv) {
         ShutdownMedia();
         return 1;
     }
-    double wall = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart).count();
+    double wall =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart)
+            .count();
     if (bench) {
         auto share = [&](double ms) {
             size_t n = 0;
@@ -257,10 +276,11 @@ int main(int argc, char** argv) {
         getrusage(RUSAGE_SELF, &ru);
         printf("frames: %zu\n", work.size());
         printf("wall time: %.1f ms (start-up included)\n", wall);
-        printf("frame work p50 %.3f ms, p95 %.3f ms, p99 %.3f ms, p99.9 %.3f ms\n", Percentile(work, 0.5),
-               Percentile(work, 0.95), Percentile(work, 0.99), Percentile(work, 0.999));
-        printf("frames over 1 ms: %.2f%%, 5 ms: %.2f%%, 10 ms: %.2f%%, 16.7 ms: %.2f%%\n", share(1), share(5),
-               share(10), share(16.7));
+        printf("frame work p50 %.3f ms, p95 %.3f ms, p99 %.3f ms, p99.9 %.3f ms\n",
+               Percentile(work, 0.5), Percentile(work, 0.95), Percentile(work, 0.99),
+               Percentile(work, 0.999));
+        printf("frames over 1 ms: %.2f%%, 5 ms: %.2f%%, 10 ms: %.2f%%, 16.7 ms: %.2f%%\n", share(1),
+               share(5), share(10), share(16.7));
         printf("peak memory: %.1f MiB\n", ru.ru_maxrss / 1024.0);
     }
     ShutdownMedia();

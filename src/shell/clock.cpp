@@ -48,6 +48,8 @@ void DrawClock() {
 }
 
 void SetDaylightTint() {
-    if (CurrentMapName == u"TestMap") SetColor(DaylightLevel, DaylightLevel, DaylightLevel);
-    else SetColor(255, 255, 255);
+    if (CurrentMapName == u"TestMap")
+        SetColor(DaylightLevel, DaylightLevel, DaylightLevel);
+    else
+        SetColor(255, 255, 255);
 }

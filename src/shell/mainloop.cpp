@@ -34,8 +34,10 @@ void EnemyPass() {
             if (Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = 1;
             SetColor(255, 255, 255);
             UpdateEnemy();
-            if (SummonedMonster->gID != e->ID || SummonedMonster->Exist == 0) EnemyAttack(1);
-            else if (SummonedMonster->Exist == 1 && SummonedMonster->Angriff == 1) EnemyAttack(2);
+            if (SummonedMonster->gID != e->ID || SummonedMonster->Exist == 0)
+                EnemyAttack(1);
+            else if (SummonedMonster->Exist == 1 && SummonedMonster->Angriff == 1)
+                EnemyAttack(2);
             UpdatePlayerCombat();
             if (e->Zauber) ChargeEnemySpell();
         } else if (Map.Inside(e->px, e->py)) {
@@ -107,7 +109,8 @@ void HotkeyBar() {
         int x = sw / 2 - w / 2 + i * (w / 10) + 6;
         Str label = IntToString(i + 1);
         DrawString(label, x, sh - 25 - FontHeight());
-        if (Hotkeys[i]->ID > 0 && Hotkeys[i]->Image) DrawImageFrame(Hotkeys[i]->Image, x, sh - h - 14, 0);
+        if (Hotkeys[i]->ID > 0 && Hotkeys[i]->Image)
+            DrawImageFrame(Hotkeys[i]->Image, x, sh - h - 14, 0);
     }
     SetFont(FontFunke16);
 }
@@ -115,10 +118,14 @@ void HotkeyBar() {
 void SkillSlots() {
     for (int n = 1; n <= 15; ++n) {
         TFertigkeit* sk = Player->Fertigkeiten[n];
-        if (CurrentWeapon && CurrentWeapon->Fertigkeit == sk->Name) ActiveSkill = (uint8_t)n;
-        else if (CurrentSpell && CurrentSpell->Fertigkeit == sk->Name) ActiveSkill = (uint8_t)n;
-        if (EquipBody->ID <= 2) ArmourSkill = 10;
-        else if (EquipBody->Typ == sk->Name) ArmourSkill = (uint8_t)n;
+        if (CurrentWeapon && CurrentWeapon->Fertigkeit == sk->Name)
+            ActiveSkill = (uint8_t)n;
+        else if (CurrentSpell && CurrentSpell->Fertigkeit == sk->Name)
+            ActiveSkill = (uint8_t)n;
+        if (EquipBody->ID <= 2)
+            ArmourSkill = 10;
+        else if (EquipBody->Typ == sk->Name)
+            ArmourSkill = (uint8_t)n;
         if (EquipOffHand->ID != 0 && EquipOffHand->Art == u"Schild") {
             if (EquipOffHand->Typ == sk->Name) ShieldSkill = (uint8_t)n;
         } else {
@@ -137,8 +144,10 @@ bool PlayerFaces(const TCharakter* n) {
     const TCharakter& p = *Player;
     int px = (int)p.px, py = (int)p.py, nx = (int)n->px, ny = (int)n->py;
     if (p.aa != 0) return false;
-    return (nx == px && ny == py - 1 && p.SFrame == 0) || (nx == px && ny == py + 1 && p.SFrame == 6) ||
-           (nx == px - 1 && ny == py && p.SFrame == 9) || (nx == px + 1 && ny == py && p.SFrame == 3);
+    return (nx == px && ny == py - 1 && p.SFrame == 0) ||
+           (nx == px && ny == py + 1 && p.SFrame == 6) ||
+           (nx == px - 1 && ny == py && p.SFrame == 9) ||
+           (nx == px + 1 && ny == py && p.SFrame == 3);
 }
 
 void NpcPass() {
@@ -186,7 +195,8 @@ void WindowTabs(bool trade) {
     auto label = [&](int tab, int grey) {
         SetColor(grey, grey, grey);
         double cx = tab == 0 ? L + bw / 2.0 : L + 1.5 * bw;
-        DrawString(labels[tab], FloatToInt(cx) - StringWidth(labels[tab]) / 2, T - bh / 2 - FontHeight() / 2);
+        DrawString(labels[tab], FloatToInt(cx) - StringWidth(labels[tab]) / 2,
+                   T - bh / 2 - FontHeight() / 2);
     };
     label(0, InventoryTab == 0 ? 255 : 150);
     label(1, InventoryTab == 1 ? 255 : 150);
@@ -213,8 +223,10 @@ void WindowKeys() {
         JournalOpen = 0;
     }
     if (InventoryOpen == 1) {
-        if (InventoryTab == 0) InventoryScreen();
-        else SpellBookScreen();
+        if (InventoryTab == 0)
+            InventoryScreen();
+        else
+            SpellBookScreen();
         WindowTabs(false);
         if (EquipOffHand->ID != 0 && EquipOffHand->Typ == u"Pfeil" && CurrentWeapon &&
             CurrentWeapon->Fertigkeit == u"Schiessen") {
@@ -241,7 +253,8 @@ void WindowKeys() {
     if (JournalOpen == 1) JournalScreen();
     if (TradeOpen != 0) {
         PointerShown = 1;
-        if (InventoryTab == 0) TradeItemsPage();
+        if (InventoryTab == 0)
+            TradeItemsPage();
         else {
             TradeSpellsPage();
             TradeSpellStock();
@@ -301,5 +314,6 @@ bool RunFrame() {
 }
 
 void MainLoop() {
-    while (RunFrame()) {}
+    while (RunFrame()) {
+    }
 }

@@ -58,7 +58,8 @@ void LoadFigureStrips() {
     ImgKoerperGross = LoadAnimImageFile(u"Grafik/Charakter/Groß/Körper_Mensch.png", 72, 96, 0, 12);
     ImgGesichtGross = LoadAnimImageFile(u"Grafik/Charakter/Groß/Gesicht1.png", 72, 96, 0, 12);
     ImgHaareGross = LoadAnimImageFile(u"Grafik/Charakter/Groß/Haare3.png", 72, 96, 0, 12);
-    ImgStartkleidungGross = LoadAnimImageFile(u"Grafik/Items/Groß/Startkleidung.png", 72, 96, 0, 12);
+    ImgStartkleidungGross =
+        LoadAnimImageFile(u"Grafik/Items/Groß/Startkleidung.png", 72, 96, 0, 12);
 }
 
 void CreatePlayer() {
@@ -90,7 +91,9 @@ void CreatePlayer() {
     CameraY = p.ppy - ScreenHeight() / 2;
 }
 
-int SkillLevel(int slot) { return Player->Fertigkeiten[slot]->Level; }
+int SkillLevel(int slot) {
+    return Player->Fertigkeiten[slot]->Level;
+}
 
 void CreateSkills() {
     for (int slot = 1; slot <= 15; ++slot) {
@@ -127,7 +130,8 @@ void CreateSkills() {
     for (int i = 0; i < 10; ++i) MinorSkills[i] = minor[i];
 
     TCharakter& p = *Player;
-    p.HPMax = (uint16_t)FloatToInt((p.Lebensenergie + p.Staerke) / 2.0f + p.Staerke / 10.0f * p.Level + 7.0f);
+    p.HPMax = (uint16_t)FloatToInt((p.Lebensenergie + p.Staerke) / 2.0f +
+                                   p.Staerke / 10.0f * p.Level + 7.0f);
     p.HP = p.HPMax;
     p.MP = p.Mana + p.Intelligenz + 9.0f;
     p.MPMax = (uint16_t)FloatToInt(p.MP);
@@ -178,8 +182,8 @@ void SetStartingItems() {
         int i, j;
         uint16_t id;
         uint8_t count;
-    } start[] = {{0, 0, 3, 0},  {0, 1, 4, 0},  {0, 2, 5, 0},  {0, 4, 7, 0},  {1, 0, 8, 0},
-                 {2, 0, 9, 0},  {3, 0, 10, 0}, {1, 1, 11, 3}, {1, 2, 12, 3}, {2, 1, 13, 0},
+    } start[] = {{0, 0, 3, 0},   {0, 1, 4, 0},  {0, 2, 5, 0},  {0, 4, 7, 0},  {1, 0, 8, 0},
+                 {2, 0, 9, 0},   {3, 0, 10, 0}, {1, 1, 11, 3}, {1, 2, 12, 3}, {2, 1, 13, 0},
                  {2, 2, 14, 99}, {3, 1, 15, 0}, {3, 2, 16, 0}, {3, 3, 17, 0}};
     for (const auto& s : start) {
         InventoryGrid[s.i][s.j]->ID = s.id;

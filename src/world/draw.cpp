@@ -10,7 +10,8 @@ uint8_t PlayerDrawPass = 1;
 uint8_t SummonDrawPass = 1;
 
 bool NoWindowOpen() {
-    return DialogueOpen == 0 && InventoryOpen == 0 && SheetOpen == 0 && JournalOpen == 0 && TradeOpen == 0;
+    return DialogueOpen == 0 && InventoryOpen == 0 && SheetOpen == 0 && JournalOpen == 0 &&
+           TradeOpen == 0;
 }
 
 namespace {
@@ -40,7 +41,8 @@ void VisibleCells() {
 }
 
 void DrawCell(int x, int y, int l) {
-    DrawImageFrame(Tilesets[MapSheets(x, y, l)], x * 48 - CameraX, y * 48 - CameraY, MapTiles(x, y, l));
+    DrawImageFrame(Tilesets[MapSheets(x, y, l)], x * 48 - CameraX, y * 48 - CameraY,
+                   MapTiles(x, y, l));
 }
 
 // The flash of a hit or a heal; otherwise the figure takes the tint.
@@ -71,7 +73,9 @@ template <class Figure> void FlashColour(Figure& f, bool isPlayer) {
     }
 }
 
-bool HasShield() { return EquipOffHand->ID != 0 && EquipOffHand->Art == u"Schild"; }
+bool HasShield() {
+    return EquipOffHand->ID != 0 && EquipOffHand->Art == u"Schild";
+}
 
 // Draws the player again over or under a figure that stands close to him
 // in the same column range.
@@ -98,7 +102,8 @@ void DrawPlayer() {
     FlashColour(p, true);
     int f = p.SFrame + p.Frame;
     double x = p.ppx - CameraX - 12, y = p.ppy - CameraY - 48;
-    if (HasShield() && (p.SFrame == 0 || p.SFrame == 3)) DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
+    if (HasShield() && (p.SFrame == 0 || p.SFrame == 3))
+        DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
     DrawImageFrame(ImgKoerperGross, x, y, f);
     DrawImageFrame(ImgGesichtGross, x, y, f);
     if (EquipHead->ID == 0) DrawImageFrame(ImgHaareGross, x, y, f);
@@ -106,7 +111,8 @@ void DrawPlayer() {
         DrawImageFrame(EquipBody->ImageGross, x, y, f);
         if (EquipHead->ID != 0) DrawImageFrame(EquipHead->ImageGross, x, y, f);
     }
-    if (HasShield() && (p.SFrame == 6 || p.SFrame == 9)) DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
+    if (HasShield() && (p.SFrame == 6 || p.SFrame == 9))
+        DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
 }
 
 void DrawSummonedMonster() {
@@ -120,8 +126,10 @@ void DrawSummonedMonster() {
     FlashColour(m, false);
     DrawImageFrame(m.Image, m.ppx - CameraX - 12, m.ppy - CameraY - 48, m.SFrame + m.Frame);
     if (m.px == (int)Player->px) {
-        if (m.py > (int)Player->py) PlayerDrawPass = 1;
-        else if (m.py < (int)Player->py) PlayerDrawPass = 2;
+        if (m.py > (int)Player->py)
+            PlayerDrawPass = 1;
+        else if (m.py < (int)Player->py)
+            PlayerDrawPass = 2;
     }
 }
 
@@ -174,11 +182,14 @@ void DrawWorld() {
         }
         if (e->Exist != 1 || e->MapName != CurrentMapName || e->NPC != 0) continue;
         FlashColour(*e, false);
-        DrawImageFrame(e->Image, e->ppx - CameraX - 12, e->ppy - CameraY - 48, e->SFrame + e->Frame);
+        DrawImageFrame(e->Image, e->ppx - CameraX - 12, e->ppy - CameraY - 48,
+                       e->SFrame + e->Frame);
         FrontBehind(*e, e->Image);
         if (e->px == SummonedMonster->px) {
-            if (e->py == SummonedMonster->py + 1 || e->py == SummonedMonster->py + 2) SummonDrawPass = 1;
-            else if (e->py == SummonedMonster->py - 1 || e->py == SummonedMonster->py - 2) SummonDrawPass = 2;
+            if (e->py == SummonedMonster->py + 1 || e->py == SummonedMonster->py + 2)
+                SummonDrawPass = 1;
+            else if (e->py == SummonedMonster->py - 1 || e->py == SummonedMonster->py - 2)
+                SummonDrawPass = 2;
         }
         SetDaylightTint();
     }
@@ -188,7 +199,8 @@ void DrawWorld() {
     SetDaylightTint();
     for (TCharakter* n : *NpcList) {
         if (n->MapName != CurrentMapName) continue;
-        DrawImageFrame(n->Image, n->ppx - CameraX - 12, n->ppy - CameraY - 48, n->SFrame + n->Frame);
+        DrawImageFrame(n->Image, n->ppx - CameraX - 12, n->ppy - CameraY - 48,
+                       n->SFrame + n->Frame);
         FrontBehind(*n, n->Image);
         SetDaylightTint();
     }

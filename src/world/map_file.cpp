@@ -27,8 +27,9 @@ std::string CheckMapCells() {
                 int t = MapTiles(x, y, l), sh = MapSheets(x, y, l);
                 if (sh > 1 || t > 767)
                     return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") layer " +
-                           std::to_string(l) + " names frame " + std::to_string(t) + " of tileset " +
-                           std::to_string(sh) + "; tilesets are 0 and 1 with frames 0 to 767";
+                           std::to_string(l) + " names frame " + std::to_string(t) +
+                           " of tileset " + std::to_string(sh) +
+                           "; tilesets are 0 and 1 with frames 0 to 767";
             }
     return std::string();
 }

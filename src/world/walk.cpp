@@ -6,7 +6,9 @@
 #include "shell/shell.h"
 #include "ui/ui.h"
 
-bool CellFree(int x, int y) { return Map.Inside(x, y) && MapTiles(x, y, 2) == 0; }
+bool CellFree(int x, int y) {
+    return Map.Inside(x, y) && MapTiles(x, y, 2) == 0;
+}
 
 void ClampCamera() {
     if (CameraX < 0) CameraX = 0;
@@ -22,8 +24,10 @@ namespace {
 bool Faces(int cx, int cy) {
     const TCharakter& p = *Player;
     int px = (int)p.px, py = (int)p.py;
-    return (cx == px + 1 && cy == py && p.SFrame == 3) || (cx == px - 1 && cy == py && p.SFrame == 9) ||
-           (cx == px && cy == py + 1 && p.SFrame == 6) || (cx == px && cy == py - 1 && p.SFrame == 0);
+    return (cx == px + 1 && cy == py && p.SFrame == 3) ||
+           (cx == px - 1 && cy == py && p.SFrame == 9) ||
+           (cx == px && cy == py + 1 && p.SFrame == 6) ||
+           (cx == px && cy == py - 1 && p.SFrame == 0);
 }
 
 void HandleContainers() {
@@ -65,7 +69,8 @@ void Animate() {
         if (now - p.Start >= p.Pause) {
             p.Start = now;
             p.AngriffAnimationVar = 0;
-            p.AngriffAnimationFrame = p.AngriffAnimationFrame < 2 ? (uint8_t)(p.AngriffAnimationFrame + 1) : 1;
+            p.AngriffAnimationFrame =
+                p.AngriffAnimationFrame < 2 ? (uint8_t)(p.AngriffAnimationFrame + 1) : 1;
         }
         if (p.AngriffAnimationFrame == 1) p.Frame = 0;
         if (p.AngriffAnimationFrame == 2) p.Frame = 2;
@@ -96,7 +101,8 @@ void Step() {
         p.ppx = FloatToInt(p.ppx + s);
         if (p.ppx > sw2 && p.ppx < MapWidth * 48 - sw2) CameraX = FloatToInt(CameraX + s);
         break;
-    default: break;
+    default:
+        break;
     }
     p.aa = 0;
     p.px = (float)FloatToInt((p.ppx + s) / 48.0f + 0.5f);

@@ -22,8 +22,12 @@ struct MapGrid {
 extern MapGrid Map;
 
 // Convenience accessors named after the grids.
-inline uint16_t& MapTiles(int x, int y, int l) { return Map.Tile(x, y, l); }
-inline uint8_t& MapSheets(int x, int y, int l) { return Map.Sheet(x, y, l); }
+inline uint16_t& MapTiles(int x, int y, int l) {
+    return Map.Tile(x, y, l);
+}
+inline uint8_t& MapSheets(int x, int y, int l) {
+    return Map.Sheet(x, y, l);
+}
 
 extern int32_t CameraX, CameraY;
 
