@@ -79,6 +79,8 @@ const PacingState& Pacing();
 // Work time (ms, real clock) of the last frame, measured from the end of
 // the previous flip to the start of this flip's wait.
 double LastFrameWorkMs();
+// Starts the work-time measurement afresh (after start-up).
+void ResetFrameTimer();
 
 // ---------------------------------------------------------------- drawing
 struct Image;

@@ -204,3 +204,5 @@ void SetVirtualMillis(int64_t ms) {
 bool SavePixmapPNG(const Pixmap* pm, const Str& path, int level) {
     return pm && SavePixmapPNGUtf8(*pm, media::PathOf(path), level);
 }
+
+void ResetFrameTimer() { g_workStart = SDL_GetPerformanceCounter(); }

@@ -186,6 +186,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (seed != LLONG_MIN) SeedRandom(seed);
+        ResetFrameTimer();
         std::vector<std::pair<long, int>> pendingUps; // frame, key
         size_t ci = 0;
         auto runOutputs = [&](long f) -> bool {
@@ -222,6 +223,7 @@ int main(int argc, char** argv) {
         while (ci < cmds.size() && cmds[ci].frame == 0 && !IsInput(cmds[ci].name)) ++ci;
         runOutputs(0);
         bool quit = false;
+        long lastFrame = 0;
         for (long f = 1; f <= frames && status == 0 && !quit; ++f) {
             for (auto it = pendingUps.begin(); it != pendingUps.end();) {
                 if (it->first == f) {
@@ -254,9 +256,22 @@ int main(int argc, char** argv) {
             }
             if (quit) break;
             bool goOn = RunFrame();
+            GameEnded = !goOn;
+            lastFrame = f;
             if (bench) work.push_back(LastFrameWorkMs());
             runOutputs(f);
             if (!goOn) break;
+        }
+        if (GameEnded && status == 0) {
+            for (const Command& c : cmds)
+                if (c.frame > lastFrame) {
+                    fprintf(stderr,
+                            "vessara-replay: the game ended after frame %ld; script line %d "
+                            "(frame %ld) was not run\n",
+                            lastFrame, c.line, c.frame);
+                    status = 3;
+                    break;
+                }
         }
     } catch (const AssetError& e) {
         fprintf(stderr, "Vessara-Demo: %s: %s\n", e.path.c_str(), e.reason.c_str());

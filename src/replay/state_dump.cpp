@@ -15,6 +15,7 @@ Json PlayerJson() {
     j.Set("ppy", Json::Int(p.ppy));
     j.Set("SFrame", Json::Int(p.SFrame));
     j.Set("Frame", Json::Int(p.Frame));
+    j.Set("Laufen", Json::Int(p.Laufen));
     j.Set("Richtung", Json::Int(p.Richtung));
     j.Set("Move", Json::Int(p.Move));
     j.Set("aa", Json::Int(p.aa));
@@ -41,9 +42,12 @@ Json InventoryJson() {
 }
 } // namespace
 
+bool GameEnded = false;
+
 Json DumpState() {
     Json s = Json::Obj();
     s.Set("frame", Json::Int(FrameCounter));
+    s.Set("ended", Json::Int(GameEnded ? 1 : 0));
     s.Set("millis", Json::Int(Millis()));
     s.Set("map", Json::Text(ToUtf8(CurrentMapName)));
     s.Set("player", PlayerJson());
@@ -59,6 +63,7 @@ Json DumpState() {
     clock.Set("phase", Json::Int(DayPhase));
     clock.Set("daylight", Json::Int(DaylightLevel));
     s.Set("clock", clock);
+    s.Set("DaylightLevel", Json::Int(DaylightLevel));
     Json win = Json::Obj();
     win.Set("DialogueOpen", Json::Int(DialogueOpen));
     win.Set("InventoryOpen", Json::Int(InventoryOpen));

@@ -4,3 +4,5 @@
 #include "replay/json.h"
 
 Json DumpState();
+// Set by the driver once the game asked to end (Escape or the close box).
+extern bool GameEnded;
