@@ -1,9 +1,11 @@
 // Reading the game's text data files: the line rule, conversions cut to
-// field widths, record lists and numbered blocks.
+// field widths, record lists, numbered blocks and numbered file families.
+// Every catalogue loader reads through this one reader.
 #pragma once
 
 #include "media/media.h"
 
+#include <functional>
 #include <vector>
 
 // Opens a data file the game cannot do without; a missing file stops the
@@ -13,15 +15,36 @@ Stream* OpenRequired(const Str& path);
 std::vector<Str> ReadAllLines(const Str& path);
 
 // Line conversions; the result is cut to the width of the field it goes to.
-inline uint8_t ToU8(const Str& line) {
-    return (uint8_t)StringToInt(line);
-}
-inline uint16_t ToU16(const Str& line) {
-    return (uint16_t)StringToInt(line);
-}
-inline int32_t ToI32(const Str& line) {
-    return StringToInt(line);
-}
-inline float ToDecimal(const Str& line) {
-    return StringToFloat(line);
-}
+inline uint8_t ToU8(const Str& line) { return (uint8_t)StringToInt(line); }
+inline uint16_t ToU16(const Str& line) { return (uint16_t)StringToInt(line); }
+inline int32_t ToI32(const Str& line) { return StringToInt(line); }
+// "u16 into an i32 field": cut to 16 bits, then stored.
+inline int32_t ToU16AsI32(const Str& line) { return (int32_t)ToU16(line); }
+// "integer, u16, into f32".
+inline float ToU16AsFloat(const Str& line) { return (float)ToU16(line); }
+// "decimal": a C-library floating-point reading stored as f32.
+inline float ToDecimal(const Str& line) { return StringToFloat(line); }
+
+// Reads the lines of one record, counting them for error messages.
+struct RecordReader {
+    Stream* stream = nullptr;
+    Str path;
+    int record = 0; // 1-based number of the record being read
+    int line = 0;   // lines read so far in the file
+    Str Next();
+    // "FILE, record N" for messages about the record being read.
+    std::string Where() const;
+};
+
+// A list of records: reads one record with `readOne`, then goes on while
+// bytes remain; an empty file still yields one record of empty lines.
+void ReadRecordList(const Str& path, const std::function<void(RecordReader&)>& readOne);
+
+// Block n (from 1) of a file of blocks of `blockLines` lines: the file is
+// opened anew, the earlier blocks and the block's heading are skipped, and
+// `dataLines` lines are returned (empty strings past the end of the file).
+std::vector<Str> ReadBlock(const Str& path, int n, int blockLines, int dataLines);
+
+// A numbered family of files prefix + n + suffix, n = 1, 2, ...: calls fn
+// for every n whose file can be opened, up to the first that cannot.
+int ForEachNumberedFile(const Str& prefix, const Str& suffix, const std::function<void(int, const Str&)>& fn);

@@ -43,6 +43,9 @@ FT_UInt GlyphIndex(Font* f, char16_t c) {
 
 Glyph MakeGlyph(Font* f, char16_t c) {
     Glyph g;
+    // Control characters (a line break that slipped into a text) take no
+    // room and show nothing.
+    if (c < 32) return g;
     if (f->builtin) {
         // The built-in font: a hollow box of 8 x 12 pixels for every character,
         // so that text drawn before any font is loaded still shows up.
@@ -112,6 +115,7 @@ Font* LoadFontFile(const Str& path, int size, int style) {
     if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw AssetError(p, "cannot start FreeType");
     std::string probe;
     if (!ReadWholeFile(p, probe)) throw AssetError(p, "cannot open font file");
+    media::NoteOpened(p);
     FT_Face face = nullptr;
     if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0)
         throw AssetError(p, "not a font FreeType can read");

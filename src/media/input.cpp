@@ -124,7 +124,9 @@ void HandleEvent(const SDL_Event& e) {
         if (e.window.event == SDL_WINDOWEVENT_CLOSE) RequestClose();
         break;
     case SDL_KEYDOWN:
-        KeyEventWithGeneric(VkFromSdl(e.key.keysym.sym), true);
+        // Auto-repeat of a held key is no new press; ignoring it also keeps a
+        // key that FlushInput forgot "up" until it is really pressed again.
+        if (e.key.repeat == 0) KeyEventWithGeneric(VkFromSdl(e.key.keysym.sym), true);
         break;
     case SDL_KEYUP:
         KeyEventWithGeneric(VkFromSdl(e.key.keysym.sym), false);

@@ -34,12 +34,12 @@ const std::vector<std::string>& OpenedFiles() {
 }
 
 bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
-    media::NoteOpened(utf8path);
     FilePtr f(fopen(utf8path.c_str(), "rb"));
     if (!f) {
         err = std::string("cannot open file (") + strerror(errno) + ")";
         return false;
     }
+    media::NoteOpened(utf8path);
     png_byte sig[8];
     if (fread(sig, 1, 8, f.get()) != 8 || png_sig_cmp(sig, 0, 8) != 0) {
         err = "not a PNG file";

@@ -63,6 +63,7 @@ Sound* LoadSoundFile(const Str& path, int /*flags*/) {
     std::string p = media::PathOf(path);
     std::string bytes;
     if (!ReadWholeFile(p, bytes)) throw AssetError(p, "cannot open sound file");
+    media::NoteOpened(p);
     SDL_AudioSpec spec;
     Uint8* buf = nullptr;
     Uint32 len = 0;

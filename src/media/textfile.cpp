@@ -65,7 +65,6 @@ bool FileExists(const Str& path) {
 }
 
 bool ReadWholeFile(const std::string& p, std::string& out) {
-    media::NoteOpened(p);
     struct stat st;
     if (stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     std::ifstream f(p, std::ios::binary);

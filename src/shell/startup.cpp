@@ -226,7 +226,7 @@ void StartUp() {
     ImgAuswahlbox = LoadImageFile(u"Grafik/Auswahlbox.png");
     SetMaskColor(255, 255, 255);
     // 7. The first map.
-    CreateMap(0, 0);
+    LoadMap(CurrentMapName);
     // 8. The game clock.
     DaylightTickTime = Millis();
     ClockTickTime = Millis();

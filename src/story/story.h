@@ -3,9 +3,18 @@
 
 #include "data/records.h"
 
-void MoveNpc(TCharakter* npc);
-void NpcDialogue(TCharakter* npc);
+// Dialogue state.
+extern uint16_t DialogueTyped[5];
+extern uint8_t DialoguePageDone;
+extern uint8_t DialogueChoice; // 0 answer pending, 1 none, 2 "Ja", 3 "Nein"
+
+// Reads a speech file into the NPC: its tags into EffektList and its text,
+// wrapped, into Sprech from index 1; AnzahlZeilen = lines - 1. A speech
+// that would need more lines than Sprech holds stops the game.
+void LoadSpeech(TCharakter* npc, const Str& path);
 // Loads the NPC's next speech when its event number grew.
 void ReloadSpeechIfNeeded(TCharakter* npc);
+void NpcDialogue(TCharakter* npc);
+void MoveNpc(TCharakter* npc);
 void UpdateQuests();
 void JournalScreen();

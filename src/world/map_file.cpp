@@ -1,10 +1,11 @@
 // Reading a map file.
 #include "world/world.h"
 
+#include "data/catalog.h"
+
 void LoadMap(const Str& name) {
     Str path = u"Data/Maps/" + name + u".Map";
-    Stream* s = OpenTextFile(path);
-    if (!s) FailAsset(path, "map file missing or unreadable");
+    Stream* s = OpenRequired(path);
     uint16_t w = (uint16_t)ReadU16(s);
     uint16_t h = (uint16_t)ReadU16(s);
     CreateMap(w, h);

@@ -3,8 +3,6 @@
 //   vessara-mapconv map2tmx IN.Map OUT.tmx [TILESET_IMAGE_DIR]
 //   vessara-mapconv render IN.Map|IN.tmx OUT.png TILESET_DIR
 #include "mapfile.h"
-// The picture painter is compiled along with this program.
-#include "render.cpp"
 
 #include <cstdio>
 #include <string>

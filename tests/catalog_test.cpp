@@ -1,0 +1,98 @@
+// The shared catalogue reader: conversions, record lists, blocks, families.
+#include "test_support.h"
+
+#include "data/catalog.h"
+
+using testsupport::WriteFile;
+
+TEST(Catalog, ConversionsCutToFieldWidth) {
+    EXPECT_EQ(ToU8(u"  12abc"), 12);
+    EXPECT_EQ(ToU16(u"-1"), 65535);
+    EXPECT_EQ(ToU8(u"$1F"), 31);
+    EXPECT_EQ(ToU8(u"%101"), 5);
+    EXPECT_EQ(ToU8(u"300"), 44);
+    EXPECT_EQ(ToU16(u"70000"), 4464);
+    EXPECT_EQ(ToU16AsI32(u"-1"), 65535); // cut to 16 bits before it is stored
+    EXPECT_FLOAT_EQ(ToU16AsFloat(u"65537"), 1.0f);
+    EXPECT_FLOAT_EQ(ToDecimal(u"1,5"), 1.0f);
+    EXPECT_FLOAT_EQ(ToDecimal(u"0.75"), 0.75f);
+    EXPECT_EQ(ToU8(u"keine Zahl"), 0);
+}
+
+TEST(Catalog, RecordListReadsAtLeastOneRecord) {
+    std::string p = WriteFile("records/empty.txt", "");
+    int records = 0;
+    ReadRecordList(S(p), [&](RecordReader& r) {
+        ++records;
+        EXPECT_EQ(r.Next(), u"");
+        EXPECT_EQ(ToU16(r.Next()), 0);
+    });
+    EXPECT_EQ(records, 1);
+}
+
+TEST(Catalog, RecordListCrLfAndRecordNumbers) {
+    std::string lf = WriteFile("records/lf.txt", "1\nEins\n-\n2\nZwei\n-\n");
+    std::string crlf = WriteFile("records/crlf.txt", "1\r\nEins\r\n-\r\n2\r\nZwei\r\n-\r\n");
+    for (const std::string& p : {lf, crlf}) {
+        std::vector<std::pair<int, Str>> got;
+        std::vector<std::string> where;
+        ReadRecordList(S(p), [&](RecordReader& r) {
+            int id = ToU16(r.Next());
+            got.emplace_back(id, r.Next());
+            r.Next();
+            where.push_back(r.Where());
+        });
+        ASSERT_EQ(got.size(), 2u) << p;
+        EXPECT_EQ(got[1].second, u"Zwei");
+        EXPECT_EQ(where[1], p + ", record 2");
+    }
+}
+
+TEST(Catalog, RecordListWithoutTrailingSeparatorStillEnds) {
+    // The last record ends in the middle of its lines: they read empty.
+    std::string p = WriteFile("records/cut.txt", "1\nEins\n-\n2");
+    int records = 0;
+    Str lastName = u"x";
+    ReadRecordList(S(p), [&](RecordReader& r) {
+        ++records;
+        r.Next();
+        lastName = r.Next();
+        r.Next();
+    });
+    EXPECT_EQ(records, 2);
+    EXPECT_EQ(lastName, u"");
+}
+
+TEST(Catalog, BlockThreeOfSevenStartsAtLineSixteen) {
+    std::string text;
+    for (int i = 1; i <= 30; ++i) text += "L" + std::to_string(i) + "\n";
+    std::string p = WriteFile("blocks/seven.txt", text);
+    std::vector<Str> b = ReadBlock(S(p), 3, 7, 5);
+    ASSERT_EQ(b.size(), 5u);
+    EXPECT_EQ(b[0], u"L16"); // the heading (line 15) is skipped
+    EXPECT_EQ(b[4], u"L20");
+    std::vector<Str> beyond = ReadBlock(S(p), 9, 7, 3); // past the end: empty lines
+    EXPECT_EQ(beyond[0], u"");
+    EXPECT_EQ(ToU8(beyond[1]), 0);
+    EXPECT_THROW(ReadBlock(u"/nonexistent/blocks.txt", 1, 7, 5), AssetError);
+}
+
+TEST(Catalog, NumberedFamilyStopsAtFirstGap) {
+    WriteFile("family/Kiste1.txt", "a");
+    WriteFile("family/Kiste2.txt", "b");
+    WriteFile("family/Kiste4.txt", "d");
+    std::vector<int> seen;
+    int n = ForEachNumberedFile(S((testsupport::ScratchDir() / "family/Kiste").string()), u".txt",
+                                [&](int i, const Str&) { seen.push_back(i); });
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+}
+
+TEST(Catalog, MissingRequiredFileNamesIt) {
+    try {
+        ReadAllLines(u"Data/NPCs/Fehlt.txt");
+        FAIL();
+    } catch (const AssetError& e) {
+        EXPECT_EQ(e.path, "Data/NPCs/Fehlt.txt");
+    }
+}
