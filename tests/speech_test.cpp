@@ -12,7 +12,8 @@ class SpeechTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testsupport::EnsureHeadlessWindow();
-        if (!FontChancery25) FontChancery25 = LoadFontFile(S(testsupport::GameDir() + "/Chancery.ttf"), 25, 4);
+        if (!FontChancery25)
+            FontChancery25 = LoadFontFile(S(testsupport::GameDir() + "/Chancery.ttf"), 25, 4);
         // A probe as the game has it after the skill descriptions; the probe
         // carries over between calls, so tests set it themselves.
         WrapProbe = 60;
@@ -31,7 +32,8 @@ class SpeechTest : public ::testing::Test {
 TEST_F(SpeechTest, WrapKeepsEveryWordAndStaysNearTheLimit) {
     SetFont(FontChancery25);
     WrapProbe = 1;
-    Str text = u" Seit dem letzten Vollmond kommen die Wölfe bis an unsere Zäune, und auf dem Waldweg im Osten "
+    Str text = u" Seit dem letzten Vollmond kommen die Wölfe bis an unsere Zäune, und auf dem "
+               u"Waldweg im Osten "
                u"treiben sich Räuber herum. Unsere Wache allein schafft das nicht. ";
     std::vector<Str> lines = WrapText(text, 300);
     ASSERT_GE(lines.size(), 3u);
@@ -67,7 +69,8 @@ TEST_F(SpeechTest, ProbeCarriesOverBetweenCalls) {
 TEST_F(SpeechTest, OverlongWordGetsALineOfItsOwn) {
     SetFont(FontChancery25);
     WrapProbe = 1;
-    std::vector<Str> lines = WrapText(u" Ein Donaudampfschifffahrtsgesellschaftskapitän kam. ", 120);
+    std::vector<Str> lines =
+        WrapText(u" Ein Donaudampfschifffahrtsgesellschaftskapitän kam. ", 120);
     ASSERT_GE(lines.size(), 2u);
     bool alone = false;
     for (const Str& l : lines) alone |= l == u"Donaudampfschifffahrtsgesellschaftskapitän";
@@ -95,7 +98,8 @@ TEST_F(SpeechTest, EmptyLineJoinsTheNextWithoutItsSpace) {
 TEST_F(SpeechTest, SevenLinesFillTwoPages) {
     std::string text;
     for (int i = 0; i < 7; ++i)
-        text += "Diese Zeile ist lang genug, um fast die ganze Breite der Box zu fuellen und mehr.\n";
+        text +=
+            "Diese Zeile ist lang genug, um fast die ganze Breite der Box zu fuellen und mehr.\n";
     std::string p = WriteFile("NPC-Sprech/NPC9.2.txt", text);
     (void)p;
     ASSERT_TRUE(ChangeDirectory(testsupport::ScratchDir().string()));
@@ -117,7 +121,8 @@ TEST_F(SpeechTest, SevenLinesFillTwoPages) {
 
 TEST_F(SpeechTest, SpeechLongerThanFourPagesIsRefused) {
     std::string text;
-    for (int i = 0; i < 30; ++i) text += "Eine Zeile, die ziemlich lang ist und die Box zur Hälfte füllt, mindestens.\n";
+    for (int i = 0; i < 30; ++i)
+        text += "Eine Zeile, die ziemlich lang ist und die Box zur Hälfte füllt, mindestens.\n";
     std::string p = WriteFile("speech/long.txt", text);
     try {
         LoadSpeech(npc, S(p));

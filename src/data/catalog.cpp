@@ -21,7 +21,9 @@ Str RecordReader::Next() {
     return ReadTextLine(stream);
 }
 
-std::string RecordReader::Where() const { return ToUtf8(path) + ", record " + std::to_string(record); }
+std::string RecordReader::Where() const {
+    return ToUtf8(path) + ", record " + std::to_string(record);
+}
 
 void ReadRecordList(const Str& path, const std::function<void(RecordReader&)>& readOne) {
     RecordReader r;
@@ -44,7 +46,8 @@ std::vector<Str> ReadBlock(const Str& path, int n, int blockLines, int dataLines
     return lines;
 }
 
-int ForEachNumberedFile(const Str& prefix, const Str& suffix, const std::function<void(int, const Str&)>& fn) {
+int ForEachNumberedFile(const Str& prefix, const Str& suffix,
+                        const std::function<void(int, const Str&)>& fn) {
     int n = 1;
     for (;; ++n) {
         Str path = prefix + IntToString(n) + suffix;

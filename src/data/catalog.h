@@ -15,15 +15,27 @@ Stream* OpenRequired(const Str& path);
 std::vector<Str> ReadAllLines(const Str& path);
 
 // Line conversions; the result is cut to the width of the field it goes to.
-inline uint8_t ToU8(const Str& line) { return (uint8_t)StringToInt(line); }
-inline uint16_t ToU16(const Str& line) { return (uint16_t)StringToInt(line); }
-inline int32_t ToI32(const Str& line) { return StringToInt(line); }
+inline uint8_t ToU8(const Str& line) {
+    return (uint8_t)StringToInt(line);
+}
+inline uint16_t ToU16(const Str& line) {
+    return (uint16_t)StringToInt(line);
+}
+inline int32_t ToI32(const Str& line) {
+    return StringToInt(line);
+}
 // "u16 into an i32 field": cut to 16 bits, then stored.
-inline int32_t ToU16AsI32(const Str& line) { return (int32_t)ToU16(line); }
+inline int32_t ToU16AsI32(const Str& line) {
+    return (int32_t)ToU16(line);
+}
 // "integer, u16, into f32".
-inline float ToU16AsFloat(const Str& line) { return (float)ToU16(line); }
+inline float ToU16AsFloat(const Str& line) {
+    return (float)ToU16(line);
+}
 // "decimal": a C-library floating-point reading stored as f32.
-inline float ToDecimal(const Str& line) { return StringToFloat(line); }
+inline float ToDecimal(const Str& line) {
+    return StringToFloat(line);
+}
 
 // Reads the lines of one record, counting them for error messages.
 struct RecordReader {
@@ -47,4 +59,5 @@ std::vector<Str> ReadBlock(const Str& path, int n, int blockLines, int dataLines
 
 // A numbered family of files prefix + n + suffix, n = 1, 2, ...: calls fn
 // for every n whose file can be opened, up to the first that cannot.
-int ForEachNumberedFile(const Str& prefix, const Str& suffix, const std::function<void(int, const Str&)>& fn);
+int ForEachNumberedFile(const Str& prefix, const Str& suffix,
+                        const std::function<void(int, const Str&)>& fn);

@@ -15,7 +15,9 @@ std::pair<int, int> MapSize(const Str& name, const std::string& where) {
     if (it != sizes.end()) return it->second;
     Str path = u"Data/Maps/" + name + u".Map";
     Stream* s = OpenTextFile(path);
-    if (!s) throw AssetError(where, "names the map \"" + ToUtf8(name) + "\", but " + ToUtf8(path) + " is missing");
+    if (!s)
+        throw AssetError(where, "names the map \"" + ToUtf8(name) + "\", but " + ToUtf8(path) +
+                                    " is missing");
     int w = ReadU16(s), h = ReadU16(s);
     CloseFile(s);
     return sizes[name] = {w + 1, h + 1};
@@ -45,20 +47,23 @@ void LoadNpcFile() {
         // Sound data only: a tile off its map, or a step that never ends.
         auto [cols, rows] = MapSize(n->MapName, where);
         if (n->px >= cols || n->py >= rows)
-            throw AssetError(where, "NPC " + ToUtf8(n->Name) + " stands at (" + std::to_string((int)n->px) + ", " +
-                                        std::to_string((int)n->py) + "), outside its map of " +
-                                        std::to_string(cols) + " x " + std::to_string(rows) + " cells");
+            throw AssetError(
+                where, "NPC " + ToUtf8(n->Name) + " stands at (" + std::to_string((int)n->px) +
+                           ", " + std::to_string((int)n->py) + "), outside its map of " +
+                           std::to_string(cols) + " x " + std::to_string(rows) + " cells");
         int speed = (int)n->Geschwindigkeit;
         if (n->Typ == 1 && (speed == 0 || 48 % speed != 0))
-            throw AssetError(where, "walking speed " + std::to_string(speed) +
-                                        " does not divide the 48 pixels of a tile, so a step would never end");
+            throw AssetError(
+                where, "walking speed " + std::to_string(speed) +
+                           " does not divide the 48 pixels of a tile, so a step would never end");
         n->ppx = FloatToInt(n->px * 48);
         n->ppy = FloatToInt(n->py * 48);
         // Only NPCs of the loaded map mark their tiles on it; the others mark
         // theirs when their map is shown.
         if (n->MapName == CurrentMapName && Map.Inside((int)n->px, (int)n->py))
             MapTiles((int)n->px, (int)n->py, 2) = 1;
-        n->Image = LoadAnimImageFile(u"Grafik/NPCs/Charaktere/NPC" + IntToString(n->ID) + u".png", 72, 96, 0, 12);
+        n->Image = LoadAnimImageFile(u"Grafik/NPCs/Charaktere/NPC" + IntToString(n->ID) + u".png",
+                                     72, 96, 0, 12);
         n->FaceImage = LoadImageFile(u"Grafik/NPCs/Faces/Face" + IntToString(n->ID) + u".png");
         if (n->Typ == 1) n->Zufall = 1;
         LoadSpeech(n, u"NPC-Sprech/NPC" + IntToString(n->ID) + u".1.txt");

@@ -90,5 +90,5 @@ void DrawRect(double x, double y, double w, double h) {
     SDL_SetRenderDrawBlendMode(r, mode);
     SDL_SetRenderDrawColor(r, (Uint8)st.r, (Uint8)st.g, (Uint8)st.b, (Uint8)a);
     SDL_FRect rect{(float)x, (float)y, (float)sw, (float)sh};
-    SDL_RenderFillRectF(r, &rect);
+    if (!DrawingSkipped()) SDL_RenderFillRectF(r, &rect);
 }

@@ -177,7 +177,7 @@ void DrawString(const Str& text, double x, double y) {
     double pen = x;
     for (char16_t c : text) {
         Glyph& g = GetGlyph(f, c);
-        if (g.tex) {
+        if (g.tex && !DrawingSkipped()) {
             SDL_Texture* t = nullptr;
             if (media::PrepareTexture(g.tex, g.maskTex, &t)) {
                 SDL_FRect dst{(float)(pen + g.left * st.sx),

@@ -128,7 +128,16 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     img->pixels = pm;
     for (int i = 0; i < count; ++i) {
         int c = first + i;
-        img->cells.push_back(SDL_Rect{(c % cols) * cellW, (c / cols) * cellH, cellW, cellH});
+        SDL_Rect r{(c % cols) * cellW, (c / cols) * cellH, cellW, cellH};
+        img->cells.push_back(r);
+        bool opaque = true;
+        for (int y = r.y; y < r.y + r.h && opaque; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+                if (pm.rgba[((size_t)y * pm.width + x) * 4 + 3] != 255) {
+                    opaque = false;
+                    break;
+                }
+        img->cellOpaque.push_back(opaque);
     }
     media::BuildTextures(img, pm);
     return img;
@@ -167,6 +176,7 @@ void DrawImageFrame(Image* img, double x, double y, int frame) {
     if (frame < 0 || frame >= (int)img->cells.size())
         throw AssetError(img->path, "frame " + std::to_string(frame) + " drawn, the picture has " +
                                         std::to_string(img->cells.size()) + " frames");
+    if (DrawingSkipped()) return;
     SDL_Texture* t = nullptr;
     if (!media::PrepareTexture(img->tex, img->maskTex, &t)) return;
     auto& st = media::State();

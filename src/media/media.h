@@ -81,6 +81,11 @@ const PacingState& Pacing();
 double LastFrameWorkMs();
 // Starts the work-time measurement afresh (after start-up).
 void ResetFrameTimer();
+// Headless only: while set, drawing calls check their arguments as usual but
+// put no pixels on the screen. The headless driver uses it for frames nobody
+// looks at.
+void SetDrawingSkipped(bool skip);
+bool DrawingSkipped();
 
 // ---------------------------------------------------------------- drawing
 struct Image;

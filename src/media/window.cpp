@@ -135,7 +135,7 @@ void ClearScreen() {
     auto& st = media::State();
     SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(g_renderer, (Uint8)st.clsR, (Uint8)st.clsG, (Uint8)st.clsB, 255);
-    SDL_RenderClear(g_renderer);
+    if (!DrawingSkipped()) SDL_RenderClear(g_renderer);
 }
 
 const PacingState& Pacing() {
@@ -205,4 +205,16 @@ bool SavePixmapPNG(const Pixmap* pm, const Str& path, int level) {
     return pm && SavePixmapPNGUtf8(*pm, media::PathOf(path), level);
 }
 
-void ResetFrameTimer() { g_workStart = SDL_GetPerformanceCounter(); }
+void ResetFrameTimer() {
+    g_workStart = SDL_GetPerformanceCounter();
+}
+
+namespace {
+bool g_skipDrawing = false;
+}
+void SetDrawingSkipped(bool skip) {
+    g_skipDrawing = skip && g_backend == Backend::Headless;
+}
+bool DrawingSkipped() {
+    return g_skipDrawing;
+}

@@ -3,6 +3,8 @@
 //
 //   vessara-replay [--game-dir DIR] [--script FILE] [--frames N] [--seed N] [--bench]
 //   vessara-replay --list-files    (the files start-up reads)
+//   --fast draws only the frames a "shot" or an F12 press looks at; a script
+//   can ask for it with a line "#! --fast".
 //
 // Script lines are "FRAME COMMAND ARGS"; '#' starts a comment. Input commands
 // (down, up, tap, move, click, quit) apply before their frame reads its
@@ -50,6 +52,8 @@ long ParseNumber(const std::string& s, const std::string& what) {
     return v;
 }
 
+bool g_fast = false;
+
 std::vector<Command> ParseScript(const std::string& path) {
     std::string text;
     if (!ReadWholeFile(path, text)) Usage("cannot read script " + path);
@@ -63,6 +67,18 @@ std::vector<Command> ParseScript(const std::string& path) {
     };
     while (std::getline(in, line)) {
         ++lineNo;
+        // "#! --fast" in a script asks for the option of that name.
+        if (line.rfind("#!", 0) == 0) {
+            std::istringstream os(line.substr(2));
+            std::string opt;
+            while (os >> opt) {
+                if (opt == "--fast")
+                    g_fast = true;
+                else
+                    fail("unknown script option '" + opt + "'");
+            }
+            continue;
+        }
         size_t hash = line.find('#');
         if (hash != std::string::npos) line.resize(hash);
         std::istringstream ls(line);
@@ -255,6 +271,17 @@ int main(int argc, char** argv) {
                 }
             }
             if (quit) break;
+            if (g_fast) {
+                // Only frames that are looked at (a shot, or an F12 press) are
+                // drawn; the game's rules run in every frame all the same.
+                bool looked = false;
+                for (const Command& c : cmds)
+                    if (c.frame == f &&
+                        (c.name == "shot" || ((c.name == "down" || c.name == "tap") &&
+                                              VirtualKeyFromName(c.args[0]) == VK_F12)))
+                        looked = true;
+                SetDrawingSkipped(!looked);
+            }
             bool goOn = RunFrame();
             GameEnded = !goOn;
             lastFrame = f;

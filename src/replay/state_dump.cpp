@@ -3,6 +3,8 @@
 
 #include "data/records.h"
 #include "shell/shell.h"
+#include "story/story.h"
+#include "ui/ui.h"
 #include "world/world.h"
 
 namespace {
@@ -40,6 +42,47 @@ Json InventoryJson() {
         }
     return inv;
 }
+Json NpcsJson() {
+    Json list = Json::Arr();
+    for (TCharakter* n : *NpcList) {
+        Json j = Json::Obj();
+        j.Set("ID", Json::Int(n->ID));
+        j.Set("Name", Json::Text(ToUtf8(n->Name)));
+        j.Set("map", Json::Text(ToUtf8(n->MapName)));
+        j.Set("px", Json::Num(n->px));
+        j.Set("py", Json::Num(n->py));
+        j.Set("ppx", Json::Int(n->ppx));
+        j.Set("ppy", Json::Int(n->ppy));
+        j.Set("SFrame", Json::Int(n->SFrame));
+        j.Set("aa", Json::Int(n->aa));
+        j.Set("Ereignis", Json::Int(n->Ereignis));
+        j.Set("EreignisAlt", Json::Int(n->EreignisAlt));
+        j.Set("EreignisAnhang", Json::Text(ToUtf8(n->EreignisAnhang)));
+        j.Set("Geredet", Json::Int(n->Geredet));
+        j.Set("AnzahlZeilen", Json::Int(n->AnzahlZeilen));
+        j.Set("Feindlich", Json::Int(n->Feindlich));
+        Json lines = Json::Arr();
+        for (int i = 1; i <= 20; ++i) lines.Push(Json::Text(ToUtf8(n->Sprech[i])));
+        j.Set("Sprech", lines);
+        list.Push(j);
+    }
+    return list;
+}
+
+Json DialogueJson() {
+    Json d = Json::Obj();
+    d.Set("DialogueOpen", Json::Int(DialogueOpen));
+    d.Set("DialoguePageDone", Json::Int(DialoguePageDone));
+    d.Set("DialogueChoice", Json::Int(DialogueChoice));
+    Json typed = Json::Arr();
+    for (uint16_t t : DialogueTyped) typed.Push(Json::Int(t));
+    d.Set("DialogueTyped", typed);
+    d.Set("TradeFromDialogue", Json::Int(TradeFromDialogue));
+    d.Set("MerchantName", Json::Text(ToUtf8(MerchantName)));
+    d.Set("MerchantItems", Json::Int(MerchantItems ? MerchantItems->Count() : -1));
+    d.Set("MerchantSpells", Json::Int(MerchantSpells ? MerchantSpells->Count() : -1));
+    return d;
+}
 } // namespace
 
 bool GameEnded = false;
@@ -74,5 +117,7 @@ Json DumpState() {
     s.Set("PointerShown", Json::Int(PointerShown));
     s.Set("ScreenshotCounter", Json::Int(ScreenshotCounter));
     s.Set("inventory", InventoryJson());
+    s.Set("npcs", NpcsJson());
+    s.Set("dialogue", DialogueJson());
     return s;
 }

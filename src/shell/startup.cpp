@@ -3,6 +3,7 @@
 #include "shell/shell.h"
 
 #include "data/catalog.h"
+#include "data/loaders.h"
 #include "data/records.h"
 #include "shell/assets.h"
 #include "story/text.h"
@@ -239,6 +240,7 @@ void StartUp() {
     // 12. NPCs, enemies and the summoned monster.
     SetMaskColor(255, 255, 255);
     NpcList = new TList<TCharakter*>;
+    LoadNpcFile();
     BloodStainList = new TList<TBlut*>;
     CorpseList = new TList<TBlut*>;
     EnemyList = new TList<TGegner*>;

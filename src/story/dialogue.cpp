@@ -12,7 +12,9 @@ uint8_t DialoguePageDone = 0;
 uint8_t DialogueChoice = 1;
 
 namespace {
-bool PointerIn(int x, int y, int w, int h) { return MouseX >= x && MouseX <= x + w && MouseY >= y && MouseY <= y + h; }
+bool PointerIn(int x, int y, int w, int h) {
+    return MouseX >= x && MouseX <= x + w && MouseY >= y && MouseY <= y + h;
+}
 
 void CentredText(const Str& t, int x, int y, int w, int h) {
     DrawString(t, x + w / 2 - StringWidth(t) / 2, y + h / 2 - FontHeight() / 2);
@@ -92,7 +94,8 @@ void NpcDialogue(TCharakter* n) {
         Typewriter(n);
         SetColor(150, 60, 0);
         for (int i = 0; i < 5; ++i)
-            DrawString(LeftOf(n->Sprech[DialogueOpen + i], DialogueTyped[i]), 30, sh - 175 + 30 * i);
+            DrawString(LeftOf(n->Sprech[DialogueOpen + i], DialogueTyped[i]), 30,
+                       sh - 175 + 30 * i);
         SetColor(255, 255, 255);
     } else if (DialogueOpen != 0) {
         // Past the last page: the conversation ends.
@@ -131,11 +134,20 @@ void NpcDialogue(TCharakter* n) {
     }
     // The NPC turns to the player.
     switch (Player->SFrame) {
-    case 0: n->SFrame = 6; break;
-    case 3: n->SFrame = 9; break;
-    case 6: n->SFrame = 0; break;
-    case 9: n->SFrame = 3; break;
-    default: break;
+    case 0:
+        n->SFrame = 6;
+        break;
+    case 3:
+        n->SFrame = 9;
+        break;
+    case 6:
+        n->SFrame = 0;
+        break;
+    case 9:
+        n->SFrame = 3;
+        break;
+    default:
+        break;
     }
     if (KeyIsDown(VK_RETURN)) {
         FlushInput();
@@ -144,7 +156,8 @@ void NpcDialogue(TCharakter* n) {
             ResetPage();
         } else if (DialoguePageDone == 0) {
             DialoguePageDone = 1;
-            for (int i = 0; i < 5; ++i) DialogueTyped[i] = (uint16_t)n->Sprech[DialogueOpen + i].size();
+            for (int i = 0; i < 5; ++i)
+                DialogueTyped[i] = (uint16_t)n->Sprech[DialogueOpen + i].size();
         }
     }
     SetFont(FontFunke16);

@@ -13,11 +13,20 @@ void MoveNpc(TCharakter* n) {
         float s = n->Geschwindigkeit;
         int fromX = (int)n->px, fromY = (int)n->py;
         switch (n->Move) {
-        case 1: n->ppy = FloatToInt(n->ppy + s), fromY -= 1; break;
-        case 2: n->ppy = FloatToInt(n->ppy - s), fromY += 1; break;
-        case 3: n->ppx = FloatToInt(n->ppx - s), fromX += 1; break;
-        case 4: n->ppx = FloatToInt(n->ppx + s), fromX -= 1; break;
-        default: break;
+        case 1:
+            n->ppy = FloatToInt(n->ppy + s), fromY -= 1;
+            break;
+        case 2:
+            n->ppy = FloatToInt(n->ppy - s), fromY += 1;
+            break;
+        case 3:
+            n->ppx = FloatToInt(n->ppx - s), fromX += 1;
+            break;
+        case 4:
+            n->ppx = FloatToInt(n->ppx + s), fromX -= 1;
+            break;
+        default:
+            break;
         }
         n->xo += s;
         if (n->xo == 48.0f) {
@@ -35,9 +44,12 @@ void MoveNpc(TCharakter* n) {
         n->Laufen = 0;
         n->Frame = 1;
     }
-    if (n->Laufen == 0 || n->Laufen == 2) n->Frame = 1;
-    else if (n->Laufen == 1) n->Frame = 0;
-    else if (n->Laufen == 3) n->Frame = 2;
+    if (n->Laufen == 0 || n->Laufen == 2)
+        n->Frame = 1;
+    else if (n->Laufen == 1)
+        n->Frame = 0;
+    else if (n->Laufen == 3)
+        n->Frame = 2;
     if (n->Laufen > 3) n->Laufen = 0;
     // A new step every 1.5 to 2 seconds, in a random direction.
     if (n->Zufall == 1 && now - n->MoveStart >= RandomRange(1500, 2000)) {
@@ -48,11 +60,20 @@ void MoveNpc(TCharakter* n) {
             bool bounds = false;
             uint8_t sframe = 0;
             switch (n->PosMove) {
-            case 1: ty = py + 1, bounds = ty <= n->y2 && ty < MapHeight, sframe = 6; break;
-            case 2: ty = py - 1, bounds = ty >= n->y1 && ty >= 0, sframe = 0; break;
-            case 3: tx = px - 1, bounds = tx >= n->x1 && tx >= 0, sframe = 9; break;
-            case 4: tx = px + 1, bounds = tx <= n->x2 && tx < MapWidth, sframe = 3; break;
-            default: break;
+            case 1:
+                ty = py + 1, bounds = ty <= n->y2 && ty < MapHeight, sframe = 6;
+                break;
+            case 2:
+                ty = py - 1, bounds = ty >= n->y1 && ty >= 0, sframe = 0;
+                break;
+            case 3:
+                tx = px - 1, bounds = tx >= n->x1 && tx >= 0, sframe = 9;
+                break;
+            case 4:
+                tx = px + 1, bounds = tx <= n->x2 && tx < MapWidth, sframe = 3;
+                break;
+            default:
+                break;
             }
             int plx = (int)Player->px, ply = (int)Player->py;
             if (bounds && CellFree(tx, ty) && plx != tx && ply != ty) {

@@ -14,8 +14,10 @@ void LoadSpeech(TCharakter* npc, const Str& path) {
     while (!EndOfFile(s)) {
         char16_t first = (char16_t)ReadU8(s);
         Str rest = ReadTextLine(s);
-        if (first == u'[') npc->EffektList->AddLast(LeftOf(rest, (int)rest.size() - 1));
-        else text += u" " + Str(1, first) + rest;
+        if (first == u'[')
+            npc->EffektList->AddLast(LeftOf(rest, (int)rest.size() - 1));
+        else
+            text += u" " + Str(1, first) + rest;
     }
     CloseFile(s);
     text += u" ";

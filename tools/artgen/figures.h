@@ -12,6 +12,8 @@
 
 #include "canvas.h"
 
+#include <optional>
+
 namespace art {
 
 enum FigureLayer : unsigned {
@@ -22,26 +24,46 @@ enum FigureLayer : unsigned {
     kLayerAll = 15,
 };
 
-enum class HairStyle { None, Short, Long };
+// Bun: pulled back into a knot at the back of the head; Braids: two thick
+// braids hanging over the shoulders; Bald: only a ring of hair around the
+// back of the head.
+enum class HairStyle { None, Short, Long, Bun, Braids, Bald };
+
+enum class HatStyle { None, Straw, Helmet };
+
+enum class ClothPattern { Plain, Mail };
 
 struct FigureLook {
     // body
     Color skin = Rgb(234, 186, 146);
     Color under = Rgb(176, 166, 150); // sleeveless undershirt and shorts
     float build = 1.0f;               // shoulder and hip width factor
+    float height = 1.0f;              // body height factor; the feet stay where they are
+    float armWidth = 1.0f;            // thickness of the arms
+    float belly = 0.0f;               // 0 flat .. 1 a round belly
     // face
     Color eyes = Rgb(52, 38, 30);
     Color mouth = Rgb(150, 78, 66);
-    bool beard = false;
+    bool beard = false;      // full beard and moustache in the hair colour
+    float faceShadow = 0.0f; // 0 .. 1: the face lies in the shadow of a hood
     // hair
     HairStyle hair = HairStyle::Short;
     Color hairColor = Rgb(112, 70, 36);
+    bool headband = false;
+    Color headbandColor = Rgb(190, 64, 60);
+    // headgear
+    HatStyle hat = HatStyle::None;
+    Color hatColor = Rgb(222, 190, 112);
+    Color hatBandColor = Rgb(132, 60, 44);
     // clothes
     bool tunic = true;
     Color tunicColor = Rgb(206, 188, 146);
     Color trimColor = Rgb(176, 152, 110);
-    float tunicHem = 77.0f; // lower edge of the tunic in design units
-    int sleeves = 1;        // 0 none, 1 short, 2 long
+    ClothPattern tunicPattern = ClothPattern::Plain;
+    float tunicHem = 77.0f;           // lower edge of the tunic in design units
+    float skirtFlare = 0.0f;          // extra width at the hem (long dresses and robes)
+    int sleeves = 1;                  // 0 none, 1 short, 2 long
+    std::optional<Color> sleeveColor; // when the sleeves differ from the tunic
     bool belt = true;
     Color beltColor = Rgb(98, 62, 36);
     Color buckleColor = Rgb(216, 182, 84);
@@ -49,14 +71,38 @@ struct FigureLook {
     Color trouserColor = Rgb(112, 90, 66);
     bool boots = true;
     Color bootColor = Rgb(76, 52, 36);
+    float bootTop = 0.35f; // where the boots begin, from the knee (0) to the ankle (1)
+    // things worn over the tunic
+    bool apron = false;
+    Color apronColor = Rgb(120, 82, 50);
+    float apronHem = 82.0f;
+    bool pouch = false; // a leather pouch at the belt
+    Color pouchColor = Rgb(132, 90, 52);
+    bool chain = false; // chain of office with a medallion
+    Color chainColor = Rgb(226, 184, 72);
+    bool tabard = false;
+    Color tabardColor = Rgb(52, 84, 160);
+    Color tabardTrim = Rgb(214, 178, 80);
+    bool scarf = false;
+    Color scarfColor = Rgb(128, 128, 124);
+    // cloak, reaching down to cloakHem, with a hood that is up or lies on the shoulders
+    bool cloak = false;
+    Color cloakColor = Rgb(70, 50, 90);
+    float cloakHem = 87.0f;
+    bool hood = false;
+    bool hoodUp = false;
+    // carried: a small basket of herbs in the right hand
+    bool basket = false;
 };
 
-// Paints a strip of 3 x 4 cells of cellW x cellH on the green mask colour.
+// Paints a strip of 3 x 4 cells of cellW x cellH.
 // `include` names the layers that take part in the picture, `keep` those
 // whose visible pixels are written. A player layer L is made with include =
 // every layer up to L and keep = L; a finished NPC with kLayerAll for both.
+// `mask` is the colour of the empty background (green for the player's
+// layers, white for NPCs and enemies).
 Pixmap MakeFigureStrip(const FigureLook& look, unsigned include, unsigned keep, int cellW,
-                       int cellH);
+                       int cellH, Color mask = kMaskGreen);
 
 // The player's look (a human in starting clothes, short brown hair).
 FigureLook PlayerLook();

@@ -1,9 +1,11 @@
 // vessara-artgen OUTDIR: paints every picture the game loads from Grafik/
-// (interface images, the player's figure strips and the two tilesets) and
-// writes them as PNG files below OUTDIR. The output depends on nothing but
-// this program: all randomness uses fixed seeds.
+// (interface images, the player's figure strips, the NPCs' figures and
+// portraits and the two tilesets) and writes them as PNG files below OUTDIR.
+// The output depends on nothing but this program: all randomness uses fixed
+// seeds.
 #include "figures.h"
 #include "interface.h"
+#include "npcs.h"
 #include "output.h"
 #include "tiles.h"
 
@@ -69,6 +71,7 @@ int main(int argc, char** argv) {
     };
     art::MakeInterfaceImages(sink);
     MakeFigures(sink);
+    art::MakeNpcImages(sink);
     art::MakeTilesets(sink);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - start)

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
             return 2;
         }
         std::string in = argv[2];
-        bool tmx = in.size() >= 4 && (in.compare(in.size() - 4, 4, ".tmx") == 0 || in.compare(in.size() - 4, 4, ".TMX") == 0);
+        bool tmx = in.size() >= 4 && (in.compare(in.size() - 4, 4, ".tmx") == 0 ||
+                                      in.compare(in.size() - 4, 4, ".TMX") == 0);
         err = tmx ? ReadTmx(in, m) : ReadMapFile(in, m);
         if (err.empty()) err = RenderMapPng(m, argv[4], argv[3]);
     } else {

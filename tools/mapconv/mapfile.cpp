@@ -18,7 +18,8 @@ namespace {
 constexpr int kFrames = 768;
 
 std::string CellText(int layer, int x, int y) {
-    return "layer " + std::to_string(layer) + ", cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "layer " + std::to_string(layer) + ", cell (" + std::to_string(x) + ", " +
+           std::to_string(y) + ")";
 }
 } // namespace
 
@@ -77,10 +78,12 @@ std::string WriteMapFile(const std::string& path, const MapData& m) {
 std::string ReadTmx(const std::string& path, MapData& m) {
     tinyxml2::XMLDocument doc;
     if (doc.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS)
-        return path + ": not a readable XML file (" + std::string(doc.ErrorStr() ? doc.ErrorStr() : "") + ")";
+        return path + ": not a readable XML file (" +
+               std::string(doc.ErrorStr() ? doc.ErrorStr() : "") + ")";
     auto* map = doc.FirstChildElement("map");
     if (!map) return path + ": no <map> element";
-    if (std::string(map->Attribute("orientation") ? map->Attribute("orientation") : "") != "orthogonal")
+    if (std::string(map->Attribute("orientation") ? map->Attribute("orientation") : "") !=
+        "orthogonal")
         return path + ": only orthogonal maps can be stored";
     if (map->IntAttribute("infinite", 0) != 0) return path + ": infinite maps cannot be stored";
     int cols = map->IntAttribute("width", 0), rows = map->IntAttribute("height", 0);
@@ -100,12 +103,14 @@ std::string ReadTmx(const std::string& path, MapData& m) {
     for (auto* el = map->FirstChildElement(); el; el = el->NextSiblingElement()) {
         std::string name = el->Name();
         if (name == "tileset" || name == "properties" || name == "editorsettings") continue;
-        if (name != "layer") return path + ": <" + name + "> cannot be stored in a map file (only tile layers)";
+        if (name != "layer")
+            return path + ": <" + name + "> cannot be stored in a map file (only tile layers)";
         if (layer == 4) return path + ": more than four tile layers";
         if (el->IntAttribute("width", 0) != cols || el->IntAttribute("height", 0) != rows)
             return path + ": layer " + std::to_string(layer) + " differs in size from the map";
         auto* data = el->FirstChildElement("data");
-        if (!data || std::string(data->Attribute("encoding") ? data->Attribute("encoding") : "") != "csv" ||
+        if (!data ||
+            std::string(data->Attribute("encoding") ? data->Attribute("encoding") : "") != "csv" ||
             data->Attribute("compression"))
             return path + ": layer " + std::to_string(layer) + " must be CSV-encoded";
         std::string csv = data->GetText() ? data->GetText() : "";
@@ -115,25 +120,31 @@ std::string ReadTmx(const std::string& path, MapData& m) {
         for (int i = 0; i < cols * rows; ++i) {
             int x = i % cols, y = i / cols;
             std::string tok;
-            if (!(in >> tok)) return path + ": " + CellText(layer, x, y) + ": the layer's data ends early";
+            if (!(in >> tok))
+                return path + ": " + CellText(layer, x, y) + ": the layer's data ends early";
             char* end = nullptr;
             unsigned long gid = strtoul(tok.c_str(), &end, 10);
-            if (*end != 0) return path + ": " + CellText(layer, x, y) + ": '" + tok + "' is not a tile id";
+            if (*end != 0)
+                return path + ": " + CellText(layer, x, y) + ": '" + tok + "' is not a tile id";
             if (gid & 0xF0000000UL)
-                return path + ": " + CellText(layer, x, y) + ": flipped or rotated tiles cannot be stored";
+                return path + ": " + CellText(layer, x, y) +
+                       ": flipped or rotated tiles cannot be stored";
             if (gid == 0) continue;
             int s = gid >= (unsigned long)firstgid[1] ? 1 : 0;
             long frame = (long)gid - firstgid[s];
             if (frame < 0 || frame >= kFrames)
-                return path + ": " + CellText(layer, x, y) + ": tile id " + tok + " lies outside both tilesets";
+                return path + ": " + CellText(layer, x, y) + ": tile id " + tok +
+                       " lies outside both tilesets";
             m.tile[layer][(size_t)y * cols + x] = (uint16_t)frame;
             m.sheet[layer][(size_t)y * cols + x] = (uint8_t)s;
         }
         std::string extra;
-        if (in >> extra) return path + ": layer " + std::to_string(layer) + " holds more cells than the map";
+        if (in >> extra)
+            return path + ": layer " + std::to_string(layer) + " holds more cells than the map";
         ++layer;
     }
-    if (layer != 4) return path + ": has " + std::to_string(layer) + " tile layers, a map needs four";
+    if (layer != 4)
+        return path + ": has " + std::to_string(layer) + " tile layers, a map needs four";
     return "";
 }
 
@@ -141,8 +152,9 @@ std::string WriteTmx(const std::string& path, const MapData& m, const std::strin
     static const char* names[4] = {"Boden", "Bodendetails", "Objekte", "Ueberkopf"};
     std::ostringstream o;
     o << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    o << "<map version=\"1.10\" orientation=\"orthogonal\" renderorder=\"right-down\" width=\"" << m.cols
-      << "\" height=\"" << m.rows << "\" tilewidth=\"48\" tileheight=\"48\" infinite=\"0\" nextlayerid=\"5\" "
+    o << "<map version=\"1.10\" orientation=\"orthogonal\" renderorder=\"right-down\" width=\""
+      << m.cols << "\" height=\"" << m.rows
+      << "\" tilewidth=\"48\" tileheight=\"48\" infinite=\"0\" nextlayerid=\"5\" "
       << "nextobjectid=\"1\">\n";
     for (int s = 0; s < 2; ++s) {
         o << " <tileset firstgid=\"" << 1 + s * kFrames << "\" name=\"Tileset" << s + 1
@@ -152,16 +164,16 @@ std::string WriteTmx(const std::string& path, const MapData& m, const std::strin
         o << " </tileset>\n";
     }
     for (int l = 0; l < 4; ++l) {
-        o << " <layer id=\"" << l + 1 << "\" name=\"" << names[l] << "\" width=\"" << m.cols << "\" height=\""
-          << m.rows << "\">\n  <data encoding=\"csv\">\n";
+        o << " <layer id=\"" << l + 1 << "\" name=\"" << names[l] << "\" width=\"" << m.cols
+          << "\" height=\"" << m.rows << "\">\n  <data encoding=\"csv\">\n";
         for (int y = 0; y < m.rows; ++y) {
             for (int x = 0; x < m.cols; ++x) {
                 size_t i = (size_t)y * m.cols + x;
                 int t = m.tile[l][i];
                 int gid = t == 0 ? 0 : 1 + m.sheet[l][i] * kFrames + t;
                 if (m.sheet[l][i] > 1 || t >= kFrames)
-                    return path + ": " + CellText(l, x, y) + ": frame " + std::to_string(t) + " of tileset " +
-                           std::to_string(m.sheet[l][i]) + " has no tile in Tiled";
+                    return path + ": " + CellText(l, x, y) + ": frame " + std::to_string(t) +
+                           " of tileset " + std::to_string(m.sheet[l][i]) + " has no tile in Tiled";
                 o << gid;
                 if (!(y == m.rows - 1 && x == m.cols - 1)) o << ',';
             }

@@ -21,4 +21,5 @@ std::string ReadTmx(const std::string& path, MapData& m);
 std::string WriteTmx(const std::string& path, const MapData& m, const std::string& imageDir);
 // Paints the map (layers 0 to 3, as the game draws them) into a PNG, using
 // Tileset1.png and Tileset2.png from tilesetDir.
-std::string RenderMapPng(const MapData& m, const std::string& tilesetDir, const std::string& outPath);
+std::string RenderMapPng(const MapData& m, const std::string& tilesetDir,
+                         const std::string& outPath);
