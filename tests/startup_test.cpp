@@ -10,21 +10,8 @@
 
 class StartUpTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        if (!ChangeDirectory(testsupport::GameDir())) {
-            error = "no game folder at " + testsupport::GameDir();
-            return;
-        }
-        SelectBackend(Backend::Headless);
-        try {
-            StartUp();
-        } catch (const AssetError& e) {
-            error = e.what();
-        }
-    }
     // A failed start-up fails every test here rather than skipping it.
-    void SetUp() override { ASSERT_TRUE(error.empty()) << error; }
-    static inline std::string error;
+    void SetUp() override { ASSERT_EQ(testsupport::EnsureGameStarted(), ""); }
 };
 
 TEST_F(StartUpTest, PlayerStartValues) {

@@ -1,5 +1,9 @@
 #include "test_support.h"
 
+#include "shell/shell.h"
+
+#include "shell/shell.h"
+
 #include <unistd.h>
 
 namespace testsupport {
@@ -36,5 +40,20 @@ uint32_t ScreenPixel(int x, int y) {
 
 std::string GameDir() {
     return VESSARA_GAME_DIR;
+}
+
+std::string EnsureGameStarted() {
+    static bool tried = false;
+    static std::string error;
+    if (tried) return error;
+    tried = true;
+    if (!ChangeDirectory(GameDir())) return error = "no game folder at " + GameDir();
+    SelectBackend(Backend::Headless);
+    try {
+        StartUp();
+    } catch (const AssetError& e) {
+        error = e.what();
+    }
+    return error;
 }
 } // namespace testsupport

@@ -29,7 +29,9 @@ template <class F> std::string WritePng(const std::string& name, int w, int h, F
             p[2] = (uint8_t)(c >> 8);
             p[3] = (uint8_t)c;
         }
-    std::string path = (ScratchDir() / name).string();
+    std::filesystem::path full = ScratchDir() / std::filesystem::u8path(name);
+    std::filesystem::create_directories(full.parent_path());
+    std::string path = full.string();
     EXPECT_TRUE(SavePixmapPNGUtf8(pm, path, 6));
     return path;
 }
@@ -38,4 +40,7 @@ std::string WriteFile(const std::string& name, const std::string& bytes);
 uint32_t ScreenPixel(int x, int y);
 // The assembled game folder.
 std::string GameDir();
+// Runs the game's start-up once for this process in the game folder on the
+// headless backend; returns an error text, empty on success.
+std::string EnsureGameStarted();
 } // namespace testsupport

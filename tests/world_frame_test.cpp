@@ -1,0 +1,59 @@
+// Whole frames of the real game: small maps, daylight on other maps, and
+// windows that stop the world.
+#include "test_support.h"
+
+#include "data/records.h"
+#include "shell/shell.h"
+#include "world/world.h"
+
+namespace {
+class WorldFrameTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(testsupport::EnsureGameStarted(), ""); }
+    void TearDown() override {
+        ChangeDirectory(testsupport::GameDir());
+        CurrentMapName = u"TestMap";
+        LoadMap(CurrentMapName);
+        DaylightLevel = 255;
+    }
+    static double Brightness() {
+        Pixmap* pm = GrabScreenRect(0, 0, ScreenWidth(), ScreenHeight() - 100);
+        double sum = 0;
+        for (size_t i = 0; i < pm->rgba.size(); i += 4)
+            sum += pm->rgba[i] + pm->rgba[i + 1] + pm->rgba[i + 2];
+        double n = pm->rgba.size() / 4.0 * 3.0;
+        delete pm;
+        return sum / n;
+    }
+};
+} // namespace
+
+TEST_F(WorldFrameTest, MapSmallerThanScreenKeepsCameraAtOrigin) {
+    std::string m = std::string{9, 0, 5, 0} + std::string(10 * 6 * 12, '\0');
+    testsupport::WriteFile("Data/Maps/Klein.Map", m);
+    ASSERT_TRUE(ChangeDirectory(testsupport::ScratchDir().string()));
+    LoadMap(u"Klein");
+    CurrentMapName = u"Klein";
+    for (int i = 0; i < 3; ++i) RunFrame();
+    EXPECT_EQ(CameraX, 0);
+    EXPECT_EQ(CameraY, 0);
+}
+
+TEST_F(WorldFrameTest, NightDarkensOnlyTheHomeMap) {
+    DaylightLevel = 255;
+    DayPhase = 0;
+    ClockMinutes = 700;
+    RunFrame();
+    double day = Brightness();
+    DaylightLevel = 50;
+    ClockMinutes = 1300; // dusk: the level stays at its floor
+    RunFrame();
+    double night = Brightness();
+    EXPECT_LT(night, day * 0.4);
+    LoadMap(u"Waldweg");
+    CurrentMapName = u"Waldweg";
+    RunFrame();
+    RunFrame();
+    double forest = Brightness();
+    EXPECT_GT(forest, night * 2); // full brightness at night away from home
+}
