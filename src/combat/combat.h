@@ -6,6 +6,27 @@
 
 // Id of the enemy the player struck last (0 = none).
 extern uint16_t LastHitEnemyId;
+// Gruppe of the enemy that last noticed the player; 0 = no group alerted.
+extern uint16_t AlertedGroup;
+extern uint8_t ArrowHit;
+extern int32_t ImpactX, ImpactY;
+extern uint16_t PlayerHitTileX, PlayerHitTileY;
+
+// ---- damage rules: each rolls, subtracts the defence, and takes the rest
+// off the target's HP. A hit never heals: a defence larger than the damage
+// leaves the target as it was. Each returns the hit points taken.
+// A roll between two bounds, float bounds truncated toward zero.
+int Roll(double a, double b);
+float HitEnemyWithWeapon(TGegner* e);        // the player's melee weapon
+float HitEnemyWithArrow(TGegner* e);         // the player's arrow
+float HitEnemyWithSpell(TGegner* e);         // the player's spell (S.Schaden as it stands)
+float HitPlayerWithBlow(TGegner* e);         // an enemy's melee blow
+float HitPlayerWithSpell(TGegner* e);        // an enemy's spell projectile
+float HitMonsterWithBlow(TGegner* e);        // an enemy's blow on the summoned monster
+float HitEnemyWithMonsterBlow(TGegner* e);   // the summoned monster's blow
+// The resistance an enemy has against a spell's damage type; false when the
+// type is unknown (such a spell deals no damage).
+bool ResistanceFor(const TGegner* e, const Str& art, float& resistance);
 
 // The enemy pass of the main loop, for CurrentEnemy.
 void EnemyDeathCheck();
@@ -18,7 +39,12 @@ void UpdatePlayerCombat();
 void UpdateSummonedMonster();
 // Turns a hostile NPC into its enemy twin.
 void TurnNpcHostile(TCharakter* npc);
+// A blood stain beside a creature struck at pixel (x, y) with a figure of
+// w x h pixels.
+void AddBloodSplash(int32_t x, int32_t y, int w, int h);
 // World drawing: fading blood stains and corpses, then weapon and spell
 // effects and projectiles.
 void DrawBloodAndCorpses();
 void DrawCombatEffects();
+void MoveArrow();
+void MoveEnemySpell(TGegner* e);

@@ -6,3 +6,20 @@
 // Reads "Data/NPCs/NPC.txt" into NpcList, with each NPC's pictures and
 // first speech.
 void LoadNpcFile();
+
+// Loads "Sound/" + name + ".wav", starts it on a new channel and pauses it
+// there at once, as every weapon and spell keeps its sound ready.
+void PrepareSound(const Str& name, ::Sound*& sound, Channel*& channel, uint8_t& playing);
+
+// Reads "Data/Gegner/Gegner.txt" into EnemyList with each enemy's type,
+// attack, spell and picture.
+void LoadEnemyFile();
+TWaffe* LoadEnemyWeapon(uint16_t block);
+TZauber* LoadEnemySpell(uint16_t block);
+// Block n of "Data/NPCs/BeschworenesMonster.txt" into SummonedMonster.
+void LoadSummonedMonster(uint16_t block);
+void LoadSummonWeapon(uint16_t block);
+
+// The player's weapon and spell catalogues.
+void LoadWeaponFile();
+void LoadSpellFile();

@@ -1,6 +1,7 @@
 // Builds the JSON picture of the game state after a frame.
 #include "replay/state_dump.h"
 
+#include "combat/combat.h"
 #include "data/records.h"
 #include "shell/shell.h"
 #include "story/story.h"
@@ -69,6 +70,51 @@ Json NpcsJson() {
     return list;
 }
 
+Json EnemiesJson() {
+    Json list = Json::Arr();
+    for (TGegner* e : *EnemyList) {
+        Json j = Json::Obj();
+        j.Set("ID", Json::Int(e->ID));
+        j.Set("Name", Json::Text(ToUtf8(e->Name)));
+        j.Set("Typ", Json::Int(e->Typ));
+        j.Set("map", Json::Text(ToUtf8(e->MapName)));
+        j.Set("px", Json::Int(e->px));
+        j.Set("py", Json::Int(e->py));
+        j.Set("ppx", Json::Int(e->ppx));
+        j.Set("ppy", Json::Int(e->ppy));
+        j.Set("HP", Json::Num(e->HP));
+        j.Set("HPMax", Json::Int(e->HPMax));
+        j.Set("Exist", Json::Int(e->Exist));
+        j.Set("NPC", Json::Int(e->NPC));
+        j.Set("Aggro", Json::Int(e->Aggro));
+        j.Set("Angriff", Json::Int(e->Angriff));
+        j.Set("Zufall", Json::Int(e->Zufall));
+        j.Set("KITyp", Json::Int(e->KITyp));
+        j.Set("FernkampfAngriff", Json::Int(e->FernkampfAngriff));
+        list.Push(j);
+    }
+    return list;
+}
+
+Json CombatJson() {
+    Json c = Json::Obj();
+    c.Set("LastHitEnemyId", Json::Int(LastHitEnemyId));
+    c.Set("AlertedGroup", Json::Int(AlertedGroup));
+    c.Set("weapon", Json::Text(CurrentWeapon ? ToUtf8(CurrentWeapon->Name) : ""));
+    c.Set("spell", Json::Text(CurrentSpell ? ToUtf8(CurrentSpell->Name) : ""));
+    c.Set("SelectedHotkey", Json::Int(SelectedHotkey));
+    c.Set("bloodStains", Json::Int(BloodStainList->Count()));
+    c.Set("corpses", Json::Int(CorpseList->Count()));
+    c.Set("arrows", Json::Int(EquipOffHand->Anzahl));
+    if (CurrentWeapon) {
+        c.Set("arrowFlying", Json::Int(CurrentWeapon->Zeichnen));
+        c.Set("arrowX", Json::Int(CurrentWeapon->x));
+        c.Set("arrowY", Json::Int(CurrentWeapon->y));
+        c.Set("impact", Json::Int(CurrentWeapon->ZeichnenExplosion));
+    }
+    return c;
+}
+
 Json DialogueJson() {
     Json d = Json::Obj();
     d.Set("DialogueOpen", Json::Int(DialogueOpen));
@@ -119,5 +165,7 @@ Json DumpState() {
     s.Set("inventory", InventoryJson());
     s.Set("npcs", NpcsJson());
     s.Set("dialogue", DialogueJson());
+    s.Set("enemies", EnemiesJson());
+    s.Set("combat", CombatJson());
     return s;
 }

@@ -60,7 +60,8 @@ void HealthBars() {
     SetFont(FontFunke16);
     int sw = ScreenWidth(), sh = ScreenHeight();
     for (TGegner* e : *EnemyList) {
-        if (e->MapName != CurrentMapName || e->Exist != 1 || e->HP <= 0) continue;
+        // Hidden twins of NPCs have no bar until they turn hostile.
+        if (e->MapName != CurrentMapName || e->Exist != 1 || e->HP <= 0 || e->NPC != 0) continue;
         SmallBar(e->ppx - CameraX, e->ppy - CameraY, e->HP, e->HPMax);
         if (e->ID == LastHitEnemyId) {
             int d = HotkeyBarVisible == 1 ? ImageHeightOf(ImgHotkeyleiste) + 50 : 50;

@@ -199,6 +199,36 @@ void SetStartingItems() {
     Gold = 10;
 }
 
+// Until the inventory window can equip things, the hotkey bar comes with
+// the starting weapons on keys 1 to 6 and the arrows in the off hand, so
+// that fighting can be tried.
+void ArmForTrial() {
+    int slot = 0;
+    for (TWaffe* w : *WeaponList) {
+        if (slot >= kHotkeys) break;
+        Hotkeys[slot]->Typ = 1;
+        Hotkeys[slot]->ID = w->ItemID;
+        Hotkeys[slot]->Image = w->Icon;
+        ++slot;
+    }
+    TItem* arrows = InventoryGrid[2][2];
+    EquipOffHand->ID = arrows->ID;
+    EquipOffHand->Art = u"Waffe";
+    EquipOffHand->Typ = u"Pfeil";
+    EquipOffHand->Name = u"Pfeile";
+    EquipOffHand->Schaden1 = 1;
+    EquipOffHand->Schaden2 = 3;
+    EquipOffHand->Anzahl = arrows->Anzahl;
+    arrows->Aktiv = 1;
+    for (TWaffe* w : *WeaponList) {
+        if (w->Fertigkeit != u"Schiessen") continue;
+        SetMaskColor(255, 255, 255);
+        Str base = u"Grafik/Kampfanimationen/" + EquipOffHand->Name;
+        w->ImageSchuss = LoadAnimImageFile(base + u"_schuss.png", 96, 96, 0, 4);
+        w->Image.assign(1, LoadAnimImageFile(base + u"_anim.png", 96, 96, 0, 4));
+    }
+}
+
 void CreateShopGrids() {
     for (int i = 0; i < kShopCols; ++i)
         for (int j = 0; j < kShopRows; ++j) {
@@ -244,7 +274,10 @@ void StartUp() {
     BloodStainList = new TList<TBlut*>;
     CorpseList = new TList<TBlut*>;
     EnemyList = new TList<TGegner*>;
+    LoadEnemyFile();
     SummonedMonster = new TGegner;
+    LoadSummonedMonster(1);
+    LoadSummonWeapon(2);
     // 13. Further interface pictures.
     ImgBox = LoadImageFile(u"Grafik/Box.png");
     ImgKrieger = LoadImageFile(u"Grafik/Krieger.png");
@@ -255,9 +288,12 @@ void StartUp() {
     // 17. Journal, weapons and spells.
     JournalList = new TList<TEintrag*>;
     WeaponList = new TList<TWaffe*>;
+    LoadWeaponFile();
     SpellList = new TList<TZauber*>;
+    LoadSpellFile();
     PlayerTitle = PlayerName + u" Level";
     // 18. Containers and quests.
     ContainerList = new TList<TBehaelter*>;
     QuestBook = new TList<TQuest*>;
+    ArmForTrial();
 }

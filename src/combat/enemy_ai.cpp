@@ -1,0 +1,178 @@
+// Enemy behaviour: wandering, noticing the player, group alerts, the chase
+// and the line-up of ranged fighters.
+#include "combat/combat.h"
+
+#include "world/world.h"
+
+uint16_t AlertedGroup = 0;
+
+namespace {
+bool Free(int x, int y) { return CellFree(x, y); }
+
+void Animate(TGegner* e, int32_t now) {
+    if (e->Move > 0) e->Gehen = 1;
+    if (e->aa == 0) e->Gehen = 0;
+    if (e->Gehen == 1 && now - e->Start >= e->Pause) {
+        e->Start = now;
+        e->Laufen = (uint8_t)(e->Laufen + 1);
+    }
+    if (e->Gehen == 0 && e->AngriffAnimationVar == 0) {
+        e->Laufen = 0;
+        e->Frame = 1;
+    }
+    if (e->Laufen == 0 || e->Laufen == 2) {
+        e->Frame = 1;
+    } else if (e->Laufen == 1) {
+        e->Frame = 0;
+    } else if (e->AngriffAnimationVar == 1) {
+        if (now - e->Start >= e->Pause) {
+            e->Start = now;
+            e->AngriffAnimationVar = 0;
+            e->AngriffAnimationFrame = e->AngriffAnimationFrame == 1 ? 2 : 1;
+        }
+        if (e->AngriffAnimationFrame == 1) e->Frame = 0;
+        if (e->AngriffAnimationFrame == 2) e->Frame = 2;
+    }
+    if (e->Laufen == 3) e->Frame = 2;
+    if (e->Laufen > 3) e->Laufen = 0;
+}
+
+void StartStep(TGegner* e) {
+    struct Dir {
+        int dx, dy;
+        uint8_t sframe, richtung;
+    };
+    static const Dir dirs[5] = {{0, 0, 0, 0}, {0, 1, 6, 3}, {0, -1, 0, 1}, {-1, 0, 9, 4}, {1, 0, 3, 2}};
+    if (e->Bewegen < 1 || e->Bewegen > 4) return;
+    const Dir& d = dirs[e->Bewegen];
+    int tx = e->px + d.dx, ty = e->py + d.dy;
+    bool inside = (d.dy > 0 && ty <= e->y2) || (d.dy < 0 && ty >= e->y1) || (d.dx < 0 && tx >= e->x1) ||
+                  (d.dx > 0 && tx <= e->x2);
+    if (!inside) return; // a request outside the rectangle stays pending
+    if (!Free(tx, ty)) {
+        e->Bewegen = 0;
+        return;
+    }
+    if (e->aa != 0) return;
+    e->px = tx;
+    e->py = ty;
+    e->Move = e->Bewegen;
+    e->aa = 1;
+    e->SFrame = d.sframe;
+    e->Richtung = d.richtung;
+}
+
+void Glide(TGegner* e) {
+    if (e->aa == 0) return;
+    float s = e->Geschwindigkeit;
+    int fromX = e->px, fromY = e->py;
+    switch (e->Move) {
+    case 1: e->ppy = FloatToInt(e->ppy + s), fromY -= 1; break;
+    case 2: e->ppy = FloatToInt(e->ppy - s), fromY += 1; break;
+    case 3: e->ppx = FloatToInt(e->ppx - s), fromX += 1; break;
+    case 4: e->ppx = FloatToInt(e->ppx + s), fromX -= 1; break;
+    default: break;
+    }
+    e->xo += s;
+    if (e->xo == 48.0f) {
+        if (Map.Inside(fromX, fromY)) MapTiles(fromX, fromY, 2) = 0;
+        e->aa = 0;
+        e->xo = 0;
+        e->Bewegen = 0;
+    }
+}
+
+void Wander(TGegner* e, int32_t now) {
+    if (e->Zufall != 1 || now - e->MoveStart < Roll(1200, 2500)) return;
+    e->PosMove = (uint8_t)Roll(1, 4);
+    float plx = Player->px, ply = Player->py;
+    bool ok = false;
+    switch (e->PosMove) {
+    case 1: ok = e->py + 1 <= e->y2 && plx != e->px && ply != e->py + 1; break;
+    case 2: ok = e->py - 1 >= e->y1 && plx != e->px && ply != e->py - 1; break;
+    case 3: ok = e->px - 1 >= e->x1 && plx != e->px - 1 && ply != e->py; break;
+    case 4: ok = e->px + 1 <= e->x2 && plx != e->px + 1 && ply != e->py; break;
+    default: break;
+    }
+    if (ok) e->Bewegen = e->PosMove;
+    e->MoveStart = now;
+}
+
+void Chase(TGegner* e) {
+    float plx = Player->px, ply = Player->py;
+    if (e->px > plx && e->Bewegen == 0) e->Bewegen = Free(e->px - 1, e->py) ? 3 : 0;
+    else if (e->px < plx && e->Bewegen == 0) e->Bewegen = Free(e->px + 1, e->py) ? 4 : 0;
+    if (e->py > ply && e->Bewegen == 0) e->Bewegen = Free(e->px, e->py - 1) ? 2 : 0;
+    else if (e->py < ply && e->Bewegen == 0) e->Bewegen = Free(e->px, e->py + 1) ? 1 : 0;
+}
+
+void LineUp(TGegner* e) {
+    float dx = Player->px - e->px, dy = Player->py - e->py;
+    float ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    if (ax != ay && dx != 0 && dy != 0) {
+        bool vertical = ax > ay; // step along the axis with the smaller distance
+        if (vertical) e->Bewegen = dy > 0 ? 1 : 2;
+        else e->Bewegen = dx > 0 ? 4 : 3;
+    }
+    if ((e->px == Player->px || e->py == Player->py) && e->aa == 0) {
+        e->Bewegen = 0;
+        e->FernkampfAngriff = 1;
+        if (e->px == Player->px) {
+            if (Player->py < e->py) e->Richtung = 1, e->SFrame = 0;
+            else e->Richtung = 3, e->SFrame = 6;
+        } else {
+            if (Player->px < e->px) e->Richtung = 4, e->SFrame = 9;
+            else e->Richtung = 2, e->SFrame = 3;
+        }
+    } else {
+        e->FernkampfAngriff = 0;
+    }
+}
+} // namespace
+
+void UpdateEnemy() {
+    TGegner* e = CurrentEnemy;
+    int32_t now = Millis();
+    Animate(e, now);
+    if (e->x2 == 0) e->x2 = MapWidth;
+    if (e->y2 == 0) e->y2 = MapHeight;
+    StartStep(e);
+    Glide(e);
+    Wander(e, now);
+    if (Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = e->Exist == 1 ? 1 : 0;
+    // Detection: a square of AngriffsRadius tiles round the enemy, or its
+    // group already alerted (group 0 is no group: AlertedGroup 0 alerts none).
+    float plx = Player->px, ply = Player->py;
+    int r = e->AngriffsRadius;
+    bool inRange = e->px - r <= plx && plx <= e->px + r && e->py - r <= ply && ply <= e->py + r;
+    if (inRange || (AlertedGroup != 0 && AlertedGroup == e->Gruppe)) {
+        e->SpielerImUmkreis = 1;
+        e->Zufall = 0;
+        AlertedGroup = e->Gruppe;
+    } else {
+        e->SpielerImUmkreis = 0;
+        e->Zufall = 1;
+    }
+    if (e->Aggro == 0 && e->Angriff == 0 && e->SpielerImUmkreis == 1) {
+        e->Aggro = 1;
+        e->Zufall = 0;
+    }
+    if (e->Aggro == 1 && e->KITyp == 2 && e->SpielerImUmkreis == 1) e->StoppAggro = 1;
+    if (e->Aggro == 1 && e->Angriff == 0) Chase(e);
+    if (e->StoppAggro == 1) e->Aggro = 0;
+    if (e->StoppAggro == 1 && e->KITyp == 2) LineUp(e);
+}
+
+void TurnNpcHostile(TCharakter* npc) {
+    for (TGegner* e : *EnemyList) {
+        if (e->Name != npc->Name || e->NPC != 1) continue;
+        e->Image = npc->Image;
+        e->px = FloatToInt(npc->px);
+        e->py = FloatToInt(npc->py);
+        e->ppx = e->px * 48;
+        e->ppy = e->py * 48;
+        e->MapName = npc->MapName;
+        e->NPC = 0;
+    }
+    NpcList->Remove(npc);
+}

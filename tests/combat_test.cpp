@@ -1,0 +1,256 @@
+// Damage rules, detection, group alerts and the line-up of ranged fighters.
+#include "test_support.h"
+
+#include "combat/combat.h"
+#include "world/world.h"
+
+namespace {
+class CombatTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testsupport::EnsureHeadlessWindow();
+        SetVirtualMillis(300000);
+        SeedRandom(77);
+        CreateMap(29, 19);
+        for (int x = 0; x <= 29; ++x)
+            for (int y = 0; y <= 19; ++y) MapTiles(x, y, 2) = 0;
+        Player = new TCharakter;
+        EquipBody = new TItem;
+        EquipHead = new TItem;
+        EquipOffHand = new TItem;
+        SummonedMonster = new TGegner;
+        EnemyList = new TList<TGegner*>;
+        BloodStainList = new TList<TBlut*>;
+        AlertedGroup = 0;
+        LastHitEnemyId = 0;
+        CurrentWeapon = new TWaffe;
+        CurrentSpell = new TZauber;
+        e = new TGegner;
+        e->Exist = 1;
+        e->Zufall = 1;
+        e->Geschwindigkeit = 3;
+        e->HP = e->HPMax = 100;
+    }
+    void PutPlayer(float x, float y) {
+        Player->px = x;
+        Player->py = y;
+        Player->ppx = (int)x * 48;
+        Player->ppy = (int)y * 48;
+    }
+    void PutEnemy(TGegner* g, int x, int y) {
+        g->px = x;
+        g->py = y;
+        g->ppx = x * 48;
+        g->ppy = y * 48;
+    }
+    TGegner* e = nullptr;
+};
+} // namespace
+
+TEST_F(CombatTest, ArmourAboveDamageTakesNothing) {
+    // Weapon and bonus rolls of 30 against armour 40: no hit points change
+    // (a hit never heals).
+    CurrentWeapon->Schaden1 = CurrentWeapon->Schaden2 = 20;
+    Player->PhysischerSchaden1 = Player->PhysischerSchaden2 = 10.5f;
+    e->Ruestung = 40;
+    EXPECT_EQ(HitEnemyWithWeapon(e), 0);
+    EXPECT_FLOAT_EQ(e->HP, 100);
+    EXPECT_EQ(CurrentWeapon->Schaden, 20);
+    EXPECT_EQ(Player->PhysischerSchaden, 10);
+    e->Ruestung = 5;
+    EXPECT_EQ(HitEnemyWithWeapon(e), 25);
+    EXPECT_FLOAT_EQ(e->HP, 75);
+}
+
+TEST_F(CombatTest, FireSpellAgainstHalfResistance) {
+    CurrentSpell->Art = u"Feuerschaden";
+    CurrentSpell->Schaden = 10;
+    Player->MagieSchaden1 = Player->MagieSchaden2 = 4;
+    e->FeuerResistenz = 0.5f;
+    e->Ruestung = 5;
+    EXPECT_FLOAT_EQ(HitEnemyWithSpell(e), 5); // 14 x 0.5 - 2
+    EXPECT_FLOAT_EQ(e->HP, 95);
+    e->TodesResistenz = 1.5f; // more than all: no healing either
+    CurrentSpell->Art = u"Todesmagie-Schaden";
+    EXPECT_FLOAT_EQ(HitEnemyWithSpell(e), 0);
+    EXPECT_FLOAT_EQ(e->HP, 95);
+}
+
+TEST_F(CombatTest, UnknownSpellTypeDoesNoDamage) {
+    CurrentSpell->Art = u"Kitzeln";
+    CurrentSpell->Schaden = 50;
+    float r = 0;
+    EXPECT_FALSE(ResistanceFor(e, u"Kitzeln", r));
+    EXPECT_TRUE(ResistanceFor(e, u"Blitzschaden", r));
+    EXPECT_EQ(HitEnemyWithSpell(e), 0);
+    EXPECT_FLOAT_EQ(e->HP, 100);
+}
+
+TEST_F(CombatTest, ArrowRollsWrapInAByte) {
+    CurrentWeapon->Schaden1 = CurrentWeapon->Schaden2 = 200;
+    EquipOffHand->Schaden1 = EquipOffHand->Schaden2 = 100;
+    Player->Fernschaden1 = Player->Fernschaden2 = 0;
+    e->HP = 1000;
+    HitEnemyWithArrow(e);
+    EXPECT_EQ(CurrentWeapon->Schaden, 44);
+    EXPECT_FLOAT_EQ(e->HP, 956);
+}
+
+TEST_F(CombatTest, EnemyBlowsAndSpellsOnThePlayer) {
+    Player->HP = 50;
+    e->Schaden1 = e->Schaden2 = 12;
+    Player->Abwehr1 = 2.9f;
+    Player->Abwehr2 = 2.9f;
+    EquipBody->Ruestung = 3;
+    EXPECT_FLOAT_EQ(HitPlayerWithBlow(e), 7); // 12 - (2 + 3)
+    EXPECT_FLOAT_EQ(Player->HP, 43);
+    EquipBody->Ruestung = 30;
+    EXPECT_FLOAT_EQ(HitPlayerWithBlow(e), 0);
+    // Spells ignore armour and resistances.
+    Player->FeuerResistenz = 1;
+    e->MagischerSchaden = 9;
+    EXPECT_FLOAT_EQ(HitPlayerWithSpell(e), 9);
+    EXPECT_FLOAT_EQ(Player->HP, 34);
+    // The player keeps going below zero.
+    Player->HP = -20;
+    EXPECT_FLOAT_EQ(HitPlayerWithSpell(e), 9);
+    EXPECT_FLOAT_EQ(Player->HP, -29);
+}
+
+TEST_F(CombatTest, RollsTruncateFloatBounds) {
+    for (int i = 0; i < 500; ++i) {
+        int v = Roll(2.9, 5.9);
+        ASSERT_GE(v, 2);
+        ASSERT_LE(v, 5);
+    }
+    EXPECT_EQ(Roll(7, 7), 7);
+}
+
+TEST_F(CombatTest, DetectionSquareOfRadiusThree) {
+    e->AngriffsRadius = 3;
+    e->Gruppe = 2;
+    PutEnemy(e, 10, 10);
+    PutPlayer(13, 13);
+    CurrentEnemy = e;
+    UpdateEnemy();
+    EXPECT_EQ(e->SpielerImUmkreis, 1);
+    EXPECT_EQ(e->Aggro, 1);
+    EXPECT_EQ(AlertedGroup, 2);
+    auto* far = new TGegner;
+    far->Exist = 1;
+    far->Geschwindigkeit = 3;
+    far->AngriffsRadius = 3;
+    far->Gruppe = 9;
+    PutEnemy(far, 10, 10);
+    PutPlayer(14, 13);
+    CurrentEnemy = far;
+    UpdateEnemy();
+    EXPECT_EQ(far->SpielerImUmkreis, 0);
+    EXPECT_EQ(far->Aggro, 0);
+}
+
+TEST_F(CombatTest, GroupAlertReachesAcrossTheMap) {
+    auto* a = e;
+    auto* b = new TGegner;
+    b->Exist = 1;
+    b->Geschwindigkeit = 3;
+    a->Gruppe = b->Gruppe = 5;
+    a->AngriffsRadius = b->AngriffsRadius = 2;
+    PutEnemy(a, 2, 2);
+    PutEnemy(b, 27, 17);
+    PutPlayer(4, 3);
+    CurrentEnemy = b;
+    UpdateEnemy();
+    EXPECT_EQ(b->Aggro, 0); // nobody has noticed him yet
+    CurrentEnemy = a;
+    UpdateEnemy();
+    CurrentEnemy = b;
+    UpdateEnemy();
+    EXPECT_EQ(b->SpielerImUmkreis, 1);
+    EXPECT_EQ(b->Aggro, 1);
+}
+
+TEST_F(CombatTest, GroupZeroIsNoGroup) {
+    // At the start no group is alerted: enemies of group 0 keep wandering.
+    e->Gruppe = 0;
+    e->AngriffsRadius = 2;
+    PutEnemy(e, 20, 15);
+    PutPlayer(2, 2);
+    CurrentEnemy = e;
+    UpdateEnemy();
+    EXPECT_EQ(e->SpielerImUmkreis, 0);
+    EXPECT_EQ(e->Aggro, 0);
+    EXPECT_EQ(e->Zufall, 1);
+}
+
+TEST_F(CombatTest, RangedFighterLinesUpOnTheShorterAxis) {
+    e->KITyp = 2;
+    e->AngriffsRadius = 10;
+    e->Gruppe = 1;
+    PutEnemy(e, 2, 2);
+    PutPlayer(7, 4);
+    CurrentEnemy = e;
+    int guard = 0;
+    while (e->FernkampfAngriff == 0 && guard++ < 400) {
+        UpdateEnemy();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_EQ(e->StoppAggro, 1);
+    EXPECT_EQ(e->px, 2); // stepped down only
+    EXPECT_EQ(e->py, 4);
+    EXPECT_EQ(e->Richtung, 2); // facing right at the player
+    EXPECT_EQ(e->SFrame, 3);
+}
+
+TEST_F(CombatTest, MeleeChaserWaitsBehindAWall) {
+    e->AngriffsRadius = 8;
+    e->Gruppe = 1;
+    PutEnemy(e, 5, 5);
+    PutPlayer(9, 5);
+    MapTiles(6, 5, 2) = 7; // a wall between them in the row
+    CurrentEnemy = e;
+    for (int i = 0; i < 200; ++i) {
+        UpdateEnemy();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_EQ(e->px, 5);
+    EXPECT_EQ(e->py, 5);
+}
+
+TEST_F(CombatTest, ChaserStepsUpToThePlayerAndStrikes) {
+    e->AngriffsRadius = 8;
+    e->Gruppe = 1;
+    e->Schaden1 = e->Schaden2 = 10;
+    e->Attacke = new TWaffe;
+    e->Attacke->Pause1 = e->Attacke->Pause2 = 500;
+    e->Attacke->FrameAnzahl = 1;
+    PutEnemy(e, 5, 5);
+    PutPlayer(9, 5);
+    Player->HP = 100;
+    CurrentEnemy = e;
+    for (int i = 0; i < 120; ++i) {
+        MapTiles(9, 5, 2) = 1;
+        UpdateEnemy();
+        EnemyAttack(1);
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_EQ(e->px, 8);
+    EXPECT_EQ(e->Angriff, 1);
+    EXPECT_EQ(e->SFrame, 3);
+    EXPECT_LT(Player->HP, 100);
+    // Blows come every 500 ms and never faster.
+    float before = Player->HP;
+    int32_t t0 = Millis();
+    int blows = 0;
+    for (int i = 0; i < 180; ++i) { // three seconds
+        float hp = Player->HP;
+        UpdateEnemy();
+        EnemyAttack(1);
+        if (Player->HP < hp) ++blows;
+        SetVirtualMillis(Millis() + 16);
+    }
+    (void)t0;
+    EXPECT_GE(blows, 5);
+    EXPECT_LE(blows, 6);
+    EXPECT_FLOAT_EQ(before - Player->HP, blows * 10.0f);
+}
