@@ -25,6 +25,20 @@ add_custom_command(
   COMMENT "Painting the game's pictures"
   VERBATIM)
 
+set(SOUND_STAMP ${GAME_DIR}/.sound.stamp)
+if(TARGET vessara-soundgen)
+add_custom_command(
+  OUTPUT ${SOUND_STAMP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
+  COMMAND vessara-soundgen ${GAME_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${SOUND_STAMP}
+  DEPENDS vessara-soundgen
+  COMMENT "Making the game's sounds"
+  VERBATIM)
+else()
+  set(SOUND_STAMP)
+endif()
+
 # Text data (catalogues, speech, descriptions) is copied, texts as Latin-1.
 file(GLOB_RECURSE CONTENT_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/game/*)
 set(DATA_STAMP ${GAME_DIR}/.data.stamp)
@@ -53,5 +67,5 @@ foreach(tmx ${MAP_SOURCES})
   list(APPEND MAP_OUTPUTS ${out})
 endforeach()
 
-add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS})
+add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS})
 add_dependencies(game_folder vessara vessara-replay)

@@ -254,3 +254,42 @@ TEST_F(CombatTest, ChaserStepsUpToThePlayerAndStrikes) {
     EXPECT_LE(blows, 6);
     EXPECT_FLOAT_EQ(before - Player->HP, blows * 10.0f);
 }
+
+TEST_F(CombatTest, PlayerBlowsNeedFacingAndKeepTheirPause) {
+    TWaffe* w = CurrentWeapon;
+    w->Fertigkeit = u"Lange Klinge";
+    w->Schaden1 = w->Schaden2 = 10;
+    w->Pause1 = w->Pause2 = 500;
+    w->FrameAnzahl = 1;
+    w->Start = Millis();
+    e->Image = nullptr;
+    PutEnemy(e, 6, 5);
+    PutPlayer(5, 5);
+    Player->SFrame = 9; // facing left, away from the enemy
+    InjectKey(VK_LCONTROL, true);
+    CurrentEnemy = e;
+    for (int i = 0; i < 120; ++i) {
+        UpdatePlayerCombat();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_FLOAT_EQ(e->HP, 100);
+    EXPECT_EQ(LastHitEnemyId, 0);
+    Player->SFrame = 3; // now facing it
+    int blows = 0;
+    int32_t last = 0;
+    for (int i = 0; i < 180; ++i) { // three seconds
+        float hp = e->HP;
+        UpdatePlayerCombat();
+        if (e->HP < hp) {
+            if (blows > 0) EXPECT_GE(Millis() - last, 500);
+            last = Millis();
+            ++blows;
+        }
+        SetVirtualMillis(Millis() + 16);
+    }
+    InjectKey(VK_LCONTROL, false);
+    EXPECT_EQ(blows, 6);
+    EXPECT_EQ(LastHitEnemyId, e->ID);
+    EXPECT_EQ(BloodStainList->Count(), 6);
+    EXPECT_EQ(e->Angegriffen, 1);
+}

@@ -14,7 +14,9 @@ uint16_t PlayerHitTileX = 0, PlayerHitTileY = 0;
 namespace {
 const int kAttackKey = VK_LCONTROL;
 
-bool IsBow(const TWaffe* w) { return w && w->Fertigkeit == u"Schiessen"; }
+bool IsBow(const TWaffe* w) {
+    return w && w->Fertigkeit == u"Schiessen";
+}
 
 // Steps a hit picture's frame every Dauer ms; returns whether it was
 // playing at the start of the step.
@@ -70,19 +72,28 @@ void MeleeBlow(TWaffe* w, TGegner* e) {
 
 void BowShot(TWaffe* w) {
     TCharakter& p = *Player;
-    if (w->Zeichnen != 0 || EquipOffHand->ID == 0 || EquipOffHand->Typ != u"Pfeil" || EquipOffHand->Anzahl == 0 ||
-        p.aa != 0)
+    if (w->Zeichnen != 0 || EquipOffHand->ID == 0 || EquipOffHand->Typ != u"Pfeil" ||
+        EquipOffHand->Anzahl == 0 || p.aa != 0)
         return;
     w->Pause = (uint16_t)Roll(w->Pause1, w->Pause2);
     int32_t now = Millis();
     if (!KeyIsDown(kAttackKey) || now - w->Start < w->Pause) return;
     int tx = FloatToInt(p.px), ty = FloatToInt(p.py);
     switch (p.Richtung) {
-    case 1: ty = FloatToInt(p.py - 1); break;
-    case 2: tx = FloatToInt(p.px + 1); break;
-    case 3: ty = FloatToInt(p.py + 1); break;
-    case 4: tx = FloatToInt(p.px - 1); break;
-    default: break;
+    case 1:
+        ty = FloatToInt(p.py - 1);
+        break;
+    case 2:
+        tx = FloatToInt(p.px + 1);
+        break;
+    case 3:
+        ty = FloatToInt(p.py + 1);
+        break;
+    case 4:
+        tx = FloatToInt(p.px - 1);
+        break;
+    default:
+        break;
     }
     if (p.Richtung >= 1 && p.Richtung <= 4 && Map.Inside(tx, ty) && MapTiles(tx, ty, 2) == 0) {
         p.AngriffAnimationVar = p.AngriffAnimationVar ? 0 : 1;
@@ -154,11 +165,20 @@ void ArrowImpact(TWaffe* w, TGegner* e) {
 bool MayMove(int dir, float x, float y) {
     int nx = FloatToInt(x), ny = FloatToInt(y);
     switch (dir) {
-    case 1: nx = FloatToInt(x), ny = FloatToInt(y - 1); return y > 0 && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
-    case 2: nx = FloatToInt(x + 1); return x < MapWidth && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
-    case 3: ny = FloatToInt(y + 1); return y < MapHeight && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
-    case 4: nx = FloatToInt(x - 1); return x > 0 && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
-    default: return false;
+    case 1:
+        nx = FloatToInt(x), ny = FloatToInt(y - 1);
+        return y > 0 && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
+    case 2:
+        nx = FloatToInt(x + 1);
+        return x < MapWidth && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
+    case 3:
+        ny = FloatToInt(y + 1);
+        return y < MapHeight && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
+    case 4:
+        nx = FloatToInt(x - 1);
+        return x > 0 && Map.Inside(nx, ny) && MapTiles(nx, ny, 2) <= 1;
+    default:
+        return false;
     }
 }
 } // namespace
@@ -175,7 +195,9 @@ void MoveArrow() {
     static const int dx[5] = {0, -24, 0, -24, -48}, dy[5] = {0, -96, -24, 0, -24};
     int d = w->Zeichnen;
     if (d < 1 || d > 4) return;
-    if (w->ImageSchuss) DrawImageFrame(w->ImageSchuss, w->x * 48 + dx[d] - CameraX, w->y * 48 + dy[d] - CameraY, d - 1);
+    if (w->ImageSchuss)
+        DrawImageFrame(w->ImageSchuss, w->x * 48 + dx[d] - CameraX, w->y * 48 + dy[d] - CameraY,
+                       d - 1);
     if (!MayMove(d, (float)w->x, (float)w->y)) {
         w->Zeichnen = 0;
         w->Reichweite = 0;
@@ -184,11 +206,20 @@ void MoveArrow() {
     }
     float s = w->Geschwindigkeit;
     switch (d) {
-    case 1: w->y = FloatToInt(w->y - s); break;
-    case 2: w->x = FloatToInt(w->x + s); break;
-    case 3: w->y = FloatToInt(w->y + s); break;
-    case 4: w->x = FloatToInt(w->x - s); break;
-    default: break;
+    case 1:
+        w->y = FloatToInt(w->y - s);
+        break;
+    case 2:
+        w->x = FloatToInt(w->x + s);
+        break;
+    case 3:
+        w->y = FloatToInt(w->y + s);
+        break;
+    case 4:
+        w->x = FloatToInt(w->x - s);
+        break;
+    default:
+        break;
     }
     w->Reichweite += s;
 }
@@ -207,11 +238,20 @@ void MoveEnemySpell(TGegner* e) {
         return;
     }
     switch (d) {
-    case 1: z->y -= 0.5f; break;
-    case 2: z->x += 0.5f; break;
-    case 3: z->y += 0.5f; break;
-    case 4: z->x -= 0.5f; break;
-    default: break;
+    case 1:
+        z->y -= 0.5f;
+        break;
+    case 2:
+        z->x += 0.5f;
+        break;
+    case 3:
+        z->y += 0.5f;
+        break;
+    case 4:
+        z->x -= 0.5f;
+        break;
+    default:
+        break;
     }
 }
 
@@ -221,7 +261,8 @@ void UpdatePlayerCombat() {
     TGegner* e = CurrentEnemy;
     bool target = e && e->Exist == 1;
     if (target) {
-        if (KeyWasHit(kAttackKey) == 0 && Millis() - p.Start > 2 * p.Pause) p.AngriffAnimationVar = 0;
+        if (KeyWasHit(kAttackKey) == 0 && Millis() - p.Start > 2 * p.Pause)
+            p.AngriffAnimationVar = 0;
         if (p.aa > 0) p.AngriffAnimationVar = 0;
     }
     if (!w) return;
@@ -251,11 +292,16 @@ void EnemyAttack(int mode) {
         if (toPlayer) return Player->px == x && Player->py == y && e->aa == 0;
         return tx == x && ty == y;
     };
-    if (at(e->px + 1, e->py)) e->SFrame = 3, e->Angriff = 1;
-    else if (at(e->px - 1, e->py)) e->SFrame = 9, e->Angriff = 1;
-    else if (at(e->px, e->py - 1)) e->SFrame = 0, e->Angriff = 1;
-    else if (at(e->px, e->py + 1)) e->SFrame = 6, e->Angriff = 1;
-    else e->Angriff = 0;
+    if (at(e->px + 1, e->py))
+        e->SFrame = 3, e->Angriff = 1;
+    else if (at(e->px - 1, e->py))
+        e->SFrame = 9, e->Angriff = 1;
+    else if (at(e->px, e->py - 1))
+        e->SFrame = 0, e->Angriff = 1;
+    else if (at(e->px, e->py + 1))
+        e->SFrame = 6, e->Angriff = 1;
+    else
+        e->Angriff = 0;
     if (e->Angriff == 1) {
         e->Zufall = 0;
         e->Aggro = 0;
@@ -300,11 +346,21 @@ void EnemyAttack(int mode) {
             int sx = e->px, sy = e->py;
             bool level = true;
             switch (e->Richtung) {
-            case 1: sy -= 1, level = sy != Player->py; break;
-            case 2: sx += 1, level = sx != Player->px; break;
-            case 3: sy += 1, level = sy != Player->py; break;
-            case 4: sx -= 1, level = sx != Player->px; break;
-            default: level = false; break;
+            case 1:
+                sy -= 1, level = sy != Player->py;
+                break;
+            case 2:
+                sx += 1, level = sx != Player->px;
+                break;
+            case 3:
+                sy += 1, level = sy != Player->py;
+                break;
+            case 4:
+                sx -= 1, level = sx != Player->px;
+                break;
+            default:
+                level = false;
+                break;
             }
             if (level && CellFree(sx, sy)) {
                 z->x = (float)sx;
@@ -336,7 +392,8 @@ void EnemyAttack(int mode) {
             z->Spielen = 1;
         }
         if (was)
-            DrawImageFrame(z->Image, PlayerHitTileX * 48 - ImageWidthOf(z->Image) / 2 + 14 - CameraX,
+            DrawImageFrame(z->Image,
+                           PlayerHitTileX * 48 - ImageWidthOf(z->Image) / 2 + 14 - CameraX,
                            PlayerHitTileY * 48 - ImageHeightOf(z->Image) / 2 - CameraY, z->Frame);
     }
     if (!ChannelIsPlaying(z->SoundChannel)) z->Spielen = 0;

@@ -17,13 +17,13 @@ extern uint16_t PlayerHitTileX, PlayerHitTileY;
 // leaves the target as it was. Each returns the hit points taken.
 // A roll between two bounds, float bounds truncated toward zero.
 int Roll(double a, double b);
-float HitEnemyWithWeapon(TGegner* e);        // the player's melee weapon
-float HitEnemyWithArrow(TGegner* e);         // the player's arrow
-float HitEnemyWithSpell(TGegner* e);         // the player's spell (S.Schaden as it stands)
-float HitPlayerWithBlow(TGegner* e);         // an enemy's melee blow
-float HitPlayerWithSpell(TGegner* e);        // an enemy's spell projectile
-float HitMonsterWithBlow(TGegner* e);        // an enemy's blow on the summoned monster
-float HitEnemyWithMonsterBlow(TGegner* e);   // the summoned monster's blow
+float HitEnemyWithWeapon(TGegner* e);      // the player's melee weapon
+float HitEnemyWithArrow(TGegner* e);       // the player's arrow
+float HitEnemyWithSpell(TGegner* e);       // the player's spell (S.Schaden as it stands)
+float HitPlayerWithBlow(TGegner* e);       // an enemy's melee blow
+float HitPlayerWithSpell(TGegner* e);      // an enemy's spell projectile
+float HitMonsterWithBlow(TGegner* e);      // an enemy's blow on the summoned monster
+float HitEnemyWithMonsterBlow(TGegner* e); // the summoned monster's blow
 // The resistance an enemy has against a spell's damage type; false when the
 // type is unknown (such a spell deals no damage).
 bool ResistanceFor(const TGegner* e, const Str& art, float& resistance);

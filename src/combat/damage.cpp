@@ -1,7 +1,9 @@
 // The seven damage rules and the resistance table.
 #include "combat/combat.h"
 
-int Roll(double a, double b) { return RandomRange(FloatToInt(a), FloatToInt(b)); }
+int Roll(double a, double b) {
+    return RandomRange(FloatToInt(a), FloatToInt(b));
+}
 
 namespace {
 // Takes a hit's damage off a target; a negative difference takes nothing.
@@ -13,26 +15,35 @@ float Take(float& hp, float damage) {
 } // namespace
 
 bool ResistanceFor(const TGegner* e, const Str& art, float& r) {
-    if (art == u"Feuerschaden") r = e->FeuerResistenz;
-    else if (art == u"Blitzschaden") r = e->BlitzResistenz;
-    else if (art == u"Eisschaden") r = e->EisResistenz;
-    else if (art == u"Erdschaden") r = e->ErdResistenz;
-    else if (art == u"Giftschaden") r = e->GiftResistenz;
-    else if (art == u"Todesmagie-Schaden") r = e->TodesResistenz;
-    else return false;
+    if (art == u"Feuerschaden")
+        r = e->FeuerResistenz;
+    else if (art == u"Blitzschaden")
+        r = e->BlitzResistenz;
+    else if (art == u"Eisschaden")
+        r = e->EisResistenz;
+    else if (art == u"Erdschaden")
+        r = e->ErdResistenz;
+    else if (art == u"Giftschaden")
+        r = e->GiftResistenz;
+    else if (art == u"Todesmagie-Schaden")
+        r = e->TodesResistenz;
+    else
+        return false;
     return true;
 }
 
 float HitEnemyWithWeapon(TGegner* e) {
     TWaffe* w = CurrentWeapon;
     w->Schaden = (uint8_t)Roll(w->Schaden1, w->Schaden2);
-    Player->PhysischerSchaden = (uint8_t)Roll(Player->PhysischerSchaden1, Player->PhysischerSchaden2);
+    Player->PhysischerSchaden =
+        (uint8_t)Roll(Player->PhysischerSchaden1, Player->PhysischerSchaden2);
     return Take(e->HP, (float)(w->Schaden + Player->PhysischerSchaden - e->Ruestung));
 }
 
 float HitEnemyWithArrow(TGegner* e) {
     TWaffe* w = CurrentWeapon;
-    w->Schaden = (uint8_t)(Roll(w->Schaden1, w->Schaden2) + Roll(EquipOffHand->Schaden1, EquipOffHand->Schaden2));
+    w->Schaden = (uint8_t)(Roll(w->Schaden1, w->Schaden2) +
+                           Roll(EquipOffHand->Schaden1, EquipOffHand->Schaden2));
     Player->Fernschaden = (uint8_t)Roll(Player->Fernschaden1, Player->Fernschaden2);
     return Take(e->HP, (float)(w->Schaden + Player->Fernschaden - e->Ruestung));
 }
@@ -48,12 +59,14 @@ float HitEnemyWithSpell(TGegner* e) {
 
 float HitPlayerWithBlow(TGegner* e) {
     e->Schaden = (uint8_t)Roll(e->Schaden1, e->Schaden2);
-    Player->Abwehr =
-        (uint8_t)(Roll(Player->Abwehr1, Player->Abwehr2) + EquipBody->Ruestung + EquipHead->Ruestung);
+    Player->Abwehr = (uint8_t)(Roll(Player->Abwehr1, Player->Abwehr2) + EquipBody->Ruestung +
+                               EquipHead->Ruestung);
     return Take(Player->HP, (float)(e->Schaden - Player->Abwehr));
 }
 
-float HitPlayerWithSpell(TGegner* e) { return Take(Player->HP, (float)e->MagischerSchaden); }
+float HitPlayerWithSpell(TGegner* e) {
+    return Take(Player->HP, (float)e->MagischerSchaden);
+}
 
 float HitMonsterWithBlow(TGegner* e) {
     e->Schaden = (uint8_t)Roll(e->Schaden1, e->Schaden2);

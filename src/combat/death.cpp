@@ -8,7 +8,8 @@
 void EnemyDeathCheck() {
     TGegner* e = CurrentEnemy;
     if (e->HP > 0 || e->Exist != 1 || e->aa != 0) return;
-    if (ActiveSkill >= 1 && ActiveSkill <= 15) Player->Fertigkeiten[ActiveSkill]->ActExp += e->GiveExp;
+    if (ActiveSkill >= 1 && ActiveSkill <= 15)
+        Player->Fertigkeiten[ActiveSkill]->ActExp += e->GiveExp;
     e->Exist = 0;
     if (Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = 0;
     auto* corpse = new TBlut;

@@ -7,7 +7,9 @@
 uint16_t AlertedGroup = 0;
 
 namespace {
-bool Free(int x, int y) { return CellFree(x, y); }
+bool Free(int x, int y) {
+    return CellFree(x, y);
+}
 
 void Animate(TGegner* e, int32_t now) {
     if (e->Move > 0) e->Gehen = 1;
@@ -42,12 +44,13 @@ void StartStep(TGegner* e) {
         int dx, dy;
         uint8_t sframe, richtung;
     };
-    static const Dir dirs[5] = {{0, 0, 0, 0}, {0, 1, 6, 3}, {0, -1, 0, 1}, {-1, 0, 9, 4}, {1, 0, 3, 2}};
+    static const Dir dirs[5] = {
+        {0, 0, 0, 0}, {0, 1, 6, 3}, {0, -1, 0, 1}, {-1, 0, 9, 4}, {1, 0, 3, 2}};
     if (e->Bewegen < 1 || e->Bewegen > 4) return;
     const Dir& d = dirs[e->Bewegen];
     int tx = e->px + d.dx, ty = e->py + d.dy;
-    bool inside = (d.dy > 0 && ty <= e->y2) || (d.dy < 0 && ty >= e->y1) || (d.dx < 0 && tx >= e->x1) ||
-                  (d.dx > 0 && tx <= e->x2);
+    bool inside = (d.dy > 0 && ty <= e->y2) || (d.dy < 0 && ty >= e->y1) ||
+                  (d.dx < 0 && tx >= e->x1) || (d.dx > 0 && tx <= e->x2);
     if (!inside) return; // a request outside the rectangle stays pending
     if (!Free(tx, ty)) {
         e->Bewegen = 0;
@@ -67,11 +70,20 @@ void Glide(TGegner* e) {
     float s = e->Geschwindigkeit;
     int fromX = e->px, fromY = e->py;
     switch (e->Move) {
-    case 1: e->ppy = FloatToInt(e->ppy + s), fromY -= 1; break;
-    case 2: e->ppy = FloatToInt(e->ppy - s), fromY += 1; break;
-    case 3: e->ppx = FloatToInt(e->ppx - s), fromX += 1; break;
-    case 4: e->ppx = FloatToInt(e->ppx + s), fromX -= 1; break;
-    default: break;
+    case 1:
+        e->ppy = FloatToInt(e->ppy + s), fromY -= 1;
+        break;
+    case 2:
+        e->ppy = FloatToInt(e->ppy - s), fromY += 1;
+        break;
+    case 3:
+        e->ppx = FloatToInt(e->ppx - s), fromX += 1;
+        break;
+    case 4:
+        e->ppx = FloatToInt(e->ppx + s), fromX -= 1;
+        break;
+    default:
+        break;
     }
     e->xo += s;
     if (e->xo == 48.0f) {
@@ -88,11 +100,20 @@ void Wander(TGegner* e, int32_t now) {
     float plx = Player->px, ply = Player->py;
     bool ok = false;
     switch (e->PosMove) {
-    case 1: ok = e->py + 1 <= e->y2 && plx != e->px && ply != e->py + 1; break;
-    case 2: ok = e->py - 1 >= e->y1 && plx != e->px && ply != e->py - 1; break;
-    case 3: ok = e->px - 1 >= e->x1 && plx != e->px - 1 && ply != e->py; break;
-    case 4: ok = e->px + 1 <= e->x2 && plx != e->px + 1 && ply != e->py; break;
-    default: break;
+    case 1:
+        ok = e->py + 1 <= e->y2 && plx != e->px && ply != e->py + 1;
+        break;
+    case 2:
+        ok = e->py - 1 >= e->y1 && plx != e->px && ply != e->py - 1;
+        break;
+    case 3:
+        ok = e->px - 1 >= e->x1 && plx != e->px - 1 && ply != e->py;
+        break;
+    case 4:
+        ok = e->px + 1 <= e->x2 && plx != e->px + 1 && ply != e->py;
+        break;
+    default:
+        break;
     }
     if (ok) e->Bewegen = e->PosMove;
     e->MoveStart = now;
@@ -100,10 +121,14 @@ void Wander(TGegner* e, int32_t now) {
 
 void Chase(TGegner* e) {
     float plx = Player->px, ply = Player->py;
-    if (e->px > plx && e->Bewegen == 0) e->Bewegen = Free(e->px - 1, e->py) ? 3 : 0;
-    else if (e->px < plx && e->Bewegen == 0) e->Bewegen = Free(e->px + 1, e->py) ? 4 : 0;
-    if (e->py > ply && e->Bewegen == 0) e->Bewegen = Free(e->px, e->py - 1) ? 2 : 0;
-    else if (e->py < ply && e->Bewegen == 0) e->Bewegen = Free(e->px, e->py + 1) ? 1 : 0;
+    if (e->px > plx && e->Bewegen == 0)
+        e->Bewegen = Free(e->px - 1, e->py) ? 3 : 0;
+    else if (e->px < plx && e->Bewegen == 0)
+        e->Bewegen = Free(e->px + 1, e->py) ? 4 : 0;
+    if (e->py > ply && e->Bewegen == 0)
+        e->Bewegen = Free(e->px, e->py - 1) ? 2 : 0;
+    else if (e->py < ply && e->Bewegen == 0)
+        e->Bewegen = Free(e->px, e->py + 1) ? 1 : 0;
 }
 
 void LineUp(TGegner* e) {
@@ -111,18 +136,24 @@ void LineUp(TGegner* e) {
     float ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
     if (ax != ay && dx != 0 && dy != 0) {
         bool vertical = ax > ay; // step along the axis with the smaller distance
-        if (vertical) e->Bewegen = dy > 0 ? 1 : 2;
-        else e->Bewegen = dx > 0 ? 4 : 3;
+        if (vertical)
+            e->Bewegen = dy > 0 ? 1 : 2;
+        else
+            e->Bewegen = dx > 0 ? 4 : 3;
     }
     if ((e->px == Player->px || e->py == Player->py) && e->aa == 0) {
         e->Bewegen = 0;
         e->FernkampfAngriff = 1;
         if (e->px == Player->px) {
-            if (Player->py < e->py) e->Richtung = 1, e->SFrame = 0;
-            else e->Richtung = 3, e->SFrame = 6;
+            if (Player->py < e->py)
+                e->Richtung = 1, e->SFrame = 0;
+            else
+                e->Richtung = 3, e->SFrame = 6;
         } else {
-            if (Player->px < e->px) e->Richtung = 4, e->SFrame = 9;
-            else e->Richtung = 2, e->SFrame = 3;
+            if (Player->px < e->px)
+                e->Richtung = 4, e->SFrame = 9;
+            else
+                e->Richtung = 2, e->SFrame = 3;
         }
     } else {
         e->FernkampfAngriff = 0;

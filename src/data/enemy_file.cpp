@@ -21,7 +21,8 @@ const Str kMonsters = u"Data/NPCs/BeschworenesMonster.txt";
 void CheckSpeed(float speed, const std::string& where) {
     int s = (int)speed;
     if (speed != (float)s || s <= 0 || 48 % s != 0)
-        throw AssetError(where, "speed " + std::to_string(speed) + " does not divide the 48 pixels of a tile");
+        throw AssetError(where, "speed " + std::to_string(speed) +
+                                    " does not divide the 48 pixels of a tile");
 }
 
 void ReadType(TGegner* e, const std::string& where) {
@@ -48,7 +49,8 @@ void ReadType(TGegner* e, const std::string& where) {
     // fighter. An absent or non-numeric line leaves a melee fighter.
     e->KITyp = ToU8(b[18]);
     if (e->Name.empty())
-        throw AssetError(where, "enemy type " + std::to_string(e->Typ) + " has no block in " + ToUtf8(kTypes));
+        throw AssetError(where, "enemy type " + std::to_string(e->Typ) + " has no block in " +
+                                    ToUtf8(kTypes));
     CheckSpeed(e->Geschwindigkeit, ToUtf8(kTypes) + ", type " + std::to_string(e->Typ));
 }
 } // namespace
@@ -62,11 +64,12 @@ TWaffe* LoadEnemyWeapon(uint16_t block) {
     w->FrameAnzahl = ToU8(b[3]);
     w->ImageAnzahl = ToU8(b[4]);
     if (w->Name.empty() || w->FrameAnzahl == 0)
-        throw AssetError(ToUtf8(kAttacks) + ", block " + std::to_string(block), "attack without name or frames");
+        throw AssetError(ToUtf8(kAttacks) + ", block " + std::to_string(block),
+                         "attack without name or frames");
     SetMaskColor(255, 255, 255);
     for (int i = 0; i <= w->ImageAnzahl; ++i)
-        w->Image.push_back(LoadAnimImageFile(u"Grafik/Kampfanimationen/" + w->Name + u"_anim" + IntToString(i + 1) +
-                                                 u".png",
+        w->Image.push_back(LoadAnimImageFile(u"Grafik/Kampfanimationen/" + w->Name + u"_anim" +
+                                                 IntToString(i + 1) + u".png",
                                              96, 96, 0, w->FrameAnzahl));
     PrepareSound(w->Name, w->Sound, w->SoundChannel, w->Spielen);
     return w;
@@ -83,11 +86,15 @@ TZauber* LoadEnemySpell(uint16_t block) {
     z->FrameAnzahl = ToU8(b[5]);
     std::string where = ToUtf8(kSpells) + ", block " + std::to_string(block);
     // The charge step divides by LadungMax.
-    if (z->LadungMax == 0) throw AssetError(where, "an enemy spell needs a full charge (line 4) of at least 1");
-    if (z->Name.empty() || z->FrameAnzahl == 0) throw AssetError(where, "spell without name or frames");
+    if (z->LadungMax == 0)
+        throw AssetError(where, "an enemy spell needs a full charge (line 4) of at least 1");
+    if (z->Name.empty() || z->FrameAnzahl == 0)
+        throw AssetError(where, "spell without name or frames");
     SetMaskColor(255, 255, 255);
-    z->Image = LoadAnimImageFile(u"Grafik/Kampfanimationen/" + z->Name + u"_anim.png", 96, 96, 0, z->FrameAnzahl);
-    if (z->Typ == u"1") z->ImageSchuss = LoadImageFile(u"Grafik/Kampfanimationen/" + z->Name + u"_schuss.png");
+    z->Image = LoadAnimImageFile(u"Grafik/Kampfanimationen/" + z->Name + u"_anim.png", 96, 96, 0,
+                                 z->FrameAnzahl);
+    if (z->Typ == u"1")
+        z->ImageSchuss = LoadImageFile(u"Grafik/Kampfanimationen/" + z->Name + u"_schuss.png");
     PrepareSound(z->Name, z->Sound, z->SoundChannel, z->Spielen);
     return z;
 }
@@ -115,11 +122,13 @@ void LoadEnemyFile() {
         e->Exist = 1;
         e->Zufall = 1;
         e->HP = e->HPMax;
-        e->ppx = e->px;
-        e->ppy = e->py;
+        // The file gives the tile; the figure stands on it.
+        e->ppx = e->px * 48;
+        e->ppy = e->py * 48;
         if (e->NPC == 0) {
             SetMaskColor(255, 255, 255);
-            e->Image = LoadAnimImageFile(u"Grafik/Gegner/Gegner" + IntToString(e->Typ) + u".png", 72, 96, 0, 12);
+            e->Image = LoadAnimImageFile(u"Grafik/Gegner/Gegner" + IntToString(e->Typ) + u".png",
+                                         72, 96, 0, 12);
         }
         EnemyList->AddLast(e);
     });
@@ -141,7 +150,10 @@ void LoadSummonedMonster(uint16_t block) {
     m->ExistDauer = ToU16(b[9]);
     CheckSpeed(m->Geschwindigkeit, ToUtf8(kMonsters) + ", block " + std::to_string(block));
     SetMaskColor(255, 255, 255);
-    m->Image = LoadAnimImageFile(u"Grafik/Gegner/Gegner" + IntToString(m->Typ) + u".png", 72, 96, 0, 12);
+    m->Image =
+        LoadAnimImageFile(u"Grafik/Gegner/Gegner" + IntToString(m->Typ) + u".png", 72, 96, 0, 12);
 }
 
-void LoadSummonWeapon(uint16_t block) { SummonedMonster->Attacke = LoadEnemyWeapon(block); }
+void LoadSummonWeapon(uint16_t block) {
+    SummonedMonster->Attacke = LoadEnemyWeapon(block);
+}

@@ -26,12 +26,13 @@ void LoadWeaponFile() {
             Str base = u"Grafik/Kampfanimationen/" + w->ImageTyp + u"_anim";
             while (FileExists(base + IntToString(w->ImageAnzahl + 1) + u".png")) ++w->ImageAnzahl;
             if (w->ImageAnzahl == 0)
-                throw AssetError(r.Where(), "melee weapon " + ToUtf8(w->Name) + " has no hit picture " +
-                                                ToUtf8(base) + "1.png");
+                throw AssetError(r.Where(), "melee weapon " + ToUtf8(w->Name) +
+                                                " has no hit picture " + ToUtf8(base) + "1.png");
             Image* whole = LoadImageFile(base + u"1.png");
             w->FrameAnzahl = (uint8_t)(ImageWidthOf(whole) / 96);
             for (int i = 0; i < w->ImageAnzahl; ++i)
-                w->Image.push_back(LoadAnimImageFile(base + IntToString(i + 1) + u".png", 96, 96, 0, w->FrameAnzahl));
+                w->Image.push_back(LoadAnimImageFile(base + IntToString(i + 1) + u".png", 96, 96, 0,
+                                                     w->FrameAnzahl));
         }
         w->Icon = LoadImageFile(u"Grafik/Icons/" + w->Name + u".png");
         PrepareSound(w->SoundTyp, w->Sound, w->SoundChannel, w->Spielen);
@@ -66,7 +67,9 @@ void LoadSpellFile() {
         r.Next();
         r.Next();
         // The charge step divides by the full charge.
-        if (z->LadungMax == 0) throw AssetError(r.Where(), "spell " + ToUtf8(z->Name) + " needs a full charge of at least 1");
+        if (z->LadungMax == 0)
+            throw AssetError(r.Where(),
+                             "spell " + ToUtf8(z->Name) + " needs a full charge of at least 1");
         SetMaskColor(255, 255, 255);
         if (z->Fertigkeit != u"Beschwoeren") {
             Str strip = u"Grafik/Kampfanimationen/" + z->ImageTyp + u"_anim.png";
@@ -76,7 +79,8 @@ void LoadSpellFile() {
         }
         z->Icon = LoadImageFile(u"Grafik/Icons/" + z->ImageTyp + u".png");
         if (z->Typ == u"Fernkampf")
-            z->ImageSchuss = LoadImageFile(u"Grafik/Kampfanimationen/" + z->SchussTyp + u"_schuss.png");
+            z->ImageSchuss =
+                LoadImageFile(u"Grafik/Kampfanimationen/" + z->SchussTyp + u"_schuss.png");
         PrepareSound(z->SoundTyp, z->Sound, z->SoundChannel, z->Spielen);
         z->Ladung = z->LadungMax;
         SpellList->AddLast(z);

@@ -13,7 +13,9 @@
 // file is missing or broken, 2 bad usage or script, 3 an expectation failed.
 #include "media/media.h"
 #include "replay/state_dump.h"
+#include "data/records.h"
 #include "shell/shell.h"
+#include "world/world.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -95,8 +97,8 @@ std::vector<Command> ParseScript(const std::string& path) {
         static const struct {
             const char* name;
             size_t args;
-        } known[] = {{"down", 1}, {"up", 1},   {"tap", 1},  {"move", 2},  {"click", 1},
-                     {"shot", 1}, {"dump", 1}, {"quit", 0}, {"expect", 2}};
+        } known[] = {{"down", 1}, {"up", 1},   {"tap", 1},  {"move", 2},   {"click", 1},
+                     {"shot", 1}, {"dump", 1}, {"quit", 0}, {"expect", 2}, {"warp", 2}};
         bool ok = false;
         for (auto& k : known) {
             if (c.name != k.name) continue;
@@ -123,7 +125,25 @@ std::vector<Command> ParseScript(const std::string& path) {
 }
 
 bool IsInput(const std::string& n) {
-    return n == "down" || n == "up" || n == "tap" || n == "move" || n == "click" || n == "quit";
+    return n == "down" || n == "up" || n == "tap" || n == "move" || n == "click" || n == "quit" ||
+           n == "warp";
+}
+
+// Puts the player on a cell of the current map, the camera centred on him,
+// as a map connection would; for scripts that test something far from the
+// start.
+void Warp(int x, int y) {
+    TCharakter& p = *Player;
+    if (Map.Inside(p.px_alt, p.py_alt)) MapTiles(p.px_alt, p.py_alt, 2) = 0;
+    p.px = (float)x;
+    p.py = (float)y;
+    p.px_alt = x;
+    p.py_alt = y;
+    p.ppx = x * 48;
+    p.ppy = y * 48;
+    p.aa = 0;
+    CameraX = p.ppx - ScreenWidth() / 2;
+    CameraY = p.ppy - ScreenHeight() / 2;
 }
 
 bool ValuesEqual(const std::string& found, const std::string& expected) {
@@ -267,6 +287,8 @@ int main(int argc, char** argv) {
                 } else if (c.name == "click") {
                     InjectMouseButton(atoi(c.args[0].c_str()), true);
                     InjectMouseButton(atoi(c.args[0].c_str()), false);
+                } else if (c.name == "warp") {
+                    Warp(atoi(c.args[0].c_str()), atoi(c.args[1].c_str()));
                 } else if (c.name == "quit") {
                     quit = true;
                 }

@@ -1,8 +1,10 @@
 // vessara-artgen OUTDIR: paints every picture the game loads from Grafik/
 // (interface images, the player's figure strips, the NPCs' figures and
-// portraits and the two tilesets) and writes them as PNG files below OUTDIR.
+// portraits, the two tilesets, the enemies, the combat pictures and the
+// weapon and spell icons) and writes them as PNG files below OUTDIR.
 // The output depends on nothing but this program: all randomness uses fixed
 // seeds.
+#include "combat.h"
 #include "figures.h"
 #include "interface.h"
 #include "npcs.h"
@@ -73,6 +75,7 @@ int main(int argc, char** argv) {
     MakeFigures(sink);
     art::MakeNpcImages(sink);
     art::MakeTilesets(sink);
+    art::MakeCombatImages(sink);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - start)
                   .count();
