@@ -281,7 +281,9 @@ TEST_F(CombatTest, PlayerBlowsNeedFacingAndKeepTheirPause) {
         float hp = e->HP;
         UpdatePlayerCombat();
         if (e->HP < hp) {
-            if (blows > 0) EXPECT_GE(Millis() - last, 500);
+            if (blows > 0) {
+                EXPECT_GE(Millis() - last, 500);
+            }
             last = Millis();
             ++blows;
         }
