@@ -8,6 +8,8 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 struct Sound {
@@ -35,21 +37,53 @@ bool Virtual() {
 }
 } // namespace
 
+namespace {
+// The sound libraries below SDL write their own complaints to stderr when
+// there is no device; while audio opens, stderr goes to /dev/null so that
+// the one warning line below is all the player sees.
+struct QuietStderr {
+    int saved = -1;
+    QuietStderr() {
+        fflush(stderr);
+        saved = dup(2);
+        int null = open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            dup2(null, 2);
+            close(null);
+        }
+    }
+    ~QuietStderr() {
+        if (saved >= 0) {
+            fflush(stderr);
+            dup2(saved, 2);
+            close(saved);
+        }
+    }
+};
+
+bool OpenMixer() {
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+           Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+}
+} // namespace
+
 namespace media {
 void InitSound() {
     if (Headless()) return;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
-        g_mixerOpen = true;
-    } else {
-        std::string why = SDL_GetError();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-            Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0)
-            g_mixerOpen = true;
-        fprintf(stderr, "Vessara-Demo: no sound device (%s); playing without sound\n", why.c_str());
+    std::string why;
+    {
+        QuietStderr quiet;
+        g_mixerOpen = OpenMixer();
+        if (!g_mixerOpen) {
+            // No device: SDL's dummy driver keeps the mixer working, silently.
+            why = SDL_GetError();
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+            g_mixerOpen = OpenMixer();
+        }
     }
+    if (!why.empty())
+        fprintf(stderr, "Vessara-Demo: no sound device (%s); playing without sound\n", why.c_str());
     if (g_mixerOpen) g_channelsAllocated = Mix_AllocateChannels(32);
 }
 
