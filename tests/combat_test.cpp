@@ -295,3 +295,78 @@ TEST_F(CombatTest, PlayerBlowsNeedFacingAndKeepTheirPause) {
     EXPECT_EQ(BloodStainList->Count(), 6);
     EXPECT_EQ(e->Angegriffen, 1);
 }
+
+TEST_F(CombatTest, ArrowsStopAtWallsAndAtTheirRange) {
+    TWaffe* w = CurrentWeapon;
+    w->Fertigkeit = u"Schiessen";
+    w->ReichweiteMax = 8;
+    w->Geschwindigkeit = 1;
+    w->Zeichnen = 2; // flying right from (5, 5)
+    w->x = 5;
+    w->y = 5;
+    MapTiles(9, 5, 2) = 7; // a wall
+    MapTiles(7, 5, 2) = 1; // a creature: arrows pass over it
+    for (int i = 0; i < 10; ++i) MoveArrow();
+    EXPECT_EQ(w->Zeichnen, 0);
+    EXPECT_FLOAT_EQ(w->Reichweite, 0);
+    EXPECT_EQ(w->x, 0);
+    // In the open it ends after ReichweiteMax / speed frames; a speed of
+    // 0.5 never moves it, but its range runs out all the same.
+    w->Geschwindigkeit = 0.5f;
+    w->Zeichnen = 3;
+    w->x = 2;
+    w->y = 2;
+    int frames = 0;
+    while (w->Zeichnen != 0 && frames < 100) MoveArrow(), ++frames;
+    EXPECT_EQ(frames, 17); // 16 moves of 0.5, then the end
+    EXPECT_EQ(w->y, 0);
+}
+
+TEST_F(CombatTest, RangedSpellHitsOnlyAPlayerStandingOnATile) {
+    auto* z = new TZauber;
+    z->Typ = u"1";
+    z->LadungMax = 1;
+    z->Aufgeladen = 1;
+    z->Ladung = 1;
+    z->FrameAnzahl = 6;
+    e->Zauber = z;
+    e->ZauberID = 1;
+    e->KITyp = 2;
+    e->FernkampfAngriff = 1;
+    e->MagischerSchaden1 = e->MagischerSchaden2 = 6;
+    e->Richtung = 2; // facing right along row 5
+    PutEnemy(e, 3, 5);
+    PutPlayer(8, 5);
+    Player->HP = 50;
+    CurrentEnemy = e;
+    EnemyList->AddLast(e);
+    EnemyAttack(1);
+    EXPECT_EQ(z->Zeichnen, 2);
+    EXPECT_FLOAT_EQ(z->x, 4);
+    EXPECT_FLOAT_EQ(z->Ladung, 0);
+    for (int i = 0; i < 20 && z->Zeichnen != 0; ++i) {
+        MoveEnemySpell(e);
+        EnemyAttack(1);
+    }
+    EXPECT_FLOAT_EQ(Player->HP, 44); // no armour, no resistance
+    EXPECT_EQ(z->ZeichnenExplosion, 1);
+    EXPECT_EQ(PlayerHitTileX, 8);
+    // A player off the spell's row is passed by.
+    Player->HP = 50;
+    z->ZeichnenExplosion = 0;
+    Player->py = 6;
+    z->Zeichnen = 2;
+    z->x = 4;
+    z->y = 5;
+    for (int i = 0; i < 40 && z->Zeichnen != 0; ++i) {
+        MoveEnemySpell(e);
+        EnemyAttack(1);
+    }
+    EXPECT_FLOAT_EQ(Player->HP, 50);
+    // Beside the player it does not shoot at all.
+    PutPlayer(4, 5);
+    z->Zeichnen = 0;
+    z->Aufgeladen = 1;
+    EnemyAttack(1);
+    EXPECT_EQ(z->Zeichnen, 0);
+}

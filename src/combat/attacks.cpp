@@ -391,7 +391,7 @@ void EnemyAttack(int mode) {
             z->SoundChannel = PlaySoundOn(z->Sound, z->SoundChannel);
             z->Spielen = 1;
         }
-        if (was)
+        if (was && z->Image)
             DrawImageFrame(z->Image,
                            PlayerHitTileX * 48 - ImageWidthOf(z->Image) / 2 + 14 - CameraX,
                            PlayerHitTileY * 48 - ImageHeightOf(z->Image) / 2 - CameraY, z->Frame);
