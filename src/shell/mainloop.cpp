@@ -48,6 +48,7 @@ void EnemyPass() {
 }
 
 void SmallBar(int x, int y, float hp, float hpMax) {
+    if (hpMax <= 0) return;
     SetColor(0, 0, 0);
     DrawRect(x, y - 43, 50, 5);
     SetColor(200, 0, 0);
@@ -63,7 +64,7 @@ void HealthBars() {
         // Hidden twins of NPCs have no bar until they turn hostile.
         if (e->MapName != CurrentMapName || e->Exist != 1 || e->HP <= 0 || e->NPC != 0) continue;
         SmallBar(e->ppx - CameraX, e->ppy - CameraY, e->HP, e->HPMax);
-        if (e->ID == LastHitEnemyId) {
+        if (e->ID == LastHitEnemyId && e->HPMax > 0) {
             int d = HotkeyBarVisible == 1 ? ImageHeightOf(ImgHotkeyleiste) + 50 : 50;
             SetColor(0, 0, 0);
             DrawRect(sw / 2 - 80, sh - d, 160, 20);
