@@ -370,3 +370,32 @@ TEST_F(CombatTest, RangedSpellHitsOnlyAPlayerStandingOnATile) {
     EnemyAttack(1);
     EXPECT_EQ(z->Zeichnen, 0);
 }
+
+TEST_F(CombatTest, HostileNpcBecomesItsEnemyTwin) {
+    NpcList = new TList<TCharakter*>;
+    auto* npc = new TCharakter;
+    npc->Name = u"Fremder Kaspar";
+    npc->px = 12;
+    npc->py = 7;
+    npc->MapName = u"TestMap";
+    npc->Feindlich = 1;
+    npc->Image = reinterpret_cast<Image*>(0x1); // only compared, never drawn here
+    NpcList->AddLast(npc);
+    auto* twin = new TGegner;
+    twin->Name = u"Fremder Kaspar";
+    twin->NPC = 1;
+    twin->Exist = 1;
+    auto* other = new TGegner;
+    other->Name = u"Wolf";
+    other->NPC = 1;
+    EnemyList->AddLast(twin);
+    EnemyList->AddLast(other);
+    TurnNpcHostile(npc);
+    EXPECT_EQ(twin->NPC, 0);
+    EXPECT_EQ(twin->px, 12);
+    EXPECT_EQ(twin->ppy, 7 * 48);
+    EXPECT_EQ(twin->MapName, u"TestMap");
+    EXPECT_EQ(twin->Image, npc->Image);
+    EXPECT_EQ(other->NPC, 1);
+    EXPECT_TRUE(NpcList->Empty());
+}
