@@ -640,31 +640,6 @@ Pixmap MakeGoblin() {
     });
 }
 
-FigureLook StrangerLook() {
-    // the same clothes as the stranger in town
-    FigureLook l;
-    l.skin = Rgb(210, 168, 136);
-    l.build = 0.96f;
-    l.hairColor = Rgb(40, 34, 32);
-    l.faceShadow = 0.7f;
-    l.tunicColor = Rgb(60, 58, 64);
-    l.trimColor = Rgb(48, 46, 52);
-    l.tunicHem = 78.0f;
-    l.sleeves = 2;
-    l.sleeveColor = Rgb(42, 40, 48);
-    l.beltColor = Rgb(40, 30, 26);
-    l.trouserColor = Rgb(54, 50, 54);
-    l.bootColor = Rgb(40, 34, 30);
-    l.cloak = true;
-    l.cloakColor = Rgb(42, 40, 48);
-    l.cloakHem = 88.0f;
-    l.hood = true;
-    l.hoodUp = true;
-    l.scarf = true;
-    l.scarfColor = Rgb(134, 134, 130);
-    return l;
-}
-
 Pixmap MakeStranger() {
     FigureLook l = StrangerLook();
     const Color skin = l.skin;

@@ -8,6 +8,30 @@
 
 namespace art {
 
+FigureLook StrangerLook() {
+    FigureLook l;
+    l.skin = Rgb(210, 168, 136);
+    l.build = 0.96f;
+    l.hairColor = Rgb(40, 34, 32);
+    l.faceShadow = 0.7f;
+    l.tunicColor = Rgb(60, 58, 64);
+    l.trimColor = Rgb(48, 46, 52);
+    l.tunicHem = 78.0f;
+    l.sleeves = 2;
+    l.sleeveColor = Rgb(42, 40, 48);
+    l.beltColor = Rgb(40, 30, 26);
+    l.trouserColor = Rgb(54, 50, 54);
+    l.bootColor = Rgb(40, 34, 30);
+    l.cloak = true;
+    l.cloakColor = Rgb(42, 40, 48);
+    l.cloakHem = 88.0f;
+    l.hood = true;
+    l.hoodUp = true;
+    l.scarf = true;
+    l.scarfColor = Rgb(134, 134, 130);
+    return l;
+}
+
 namespace {
 
 // ------------------------------------------------------------------ the townsfolk
@@ -218,30 +242,7 @@ std::vector<NpcArt> Townsfolk() {
              return p;
          }()},
         // 7 Fremder Kaspar: black cloak, hood up, face in shadow, grey scarf
-        {7,
-         [] {
-             FigureLook l;
-             l.skin = Rgb(210, 168, 136);
-             l.build = 0.96f;
-             l.hairColor = Rgb(40, 34, 32);
-             l.faceShadow = 0.7f;
-             l.tunicColor = Rgb(60, 58, 64);
-             l.trimColor = Rgb(48, 46, 52);
-             l.tunicHem = 78.0f;
-             l.sleeves = 2;
-             l.sleeveColor = Rgb(42, 40, 48);
-             l.beltColor = Rgb(40, 30, 26);
-             l.trouserColor = Rgb(54, 50, 54);
-             l.bootColor = Rgb(40, 34, 30);
-             l.cloak = true;
-             l.cloakColor = Rgb(42, 40, 48);
-             l.cloakHem = 88.0f;
-             l.hood = true;
-             l.hoodUp = true;
-             l.scarf = true;
-             l.scarfColor = Rgb(134, 134, 130);
-             return l;
-         }(),
+        {7, StrangerLook(),
          [] {
              PortraitLook p;
              p.backTop = Rgb(58, 66, 96);

@@ -20,6 +20,9 @@ struct PortraitLook {
     float smile = 0.6f; // 0 straight .. 1 broad
 };
 
+// The shady stranger's clothes, worn by the NPC and by his enemy twin.
+FigureLook StrangerLook();
+
 // A 12-cell NPC or enemy strip of 72 x 96 cells on the white mask colour.
 Pixmap MakeCharacterStrip(const FigureLook& look);
 
