@@ -113,8 +113,7 @@ Font* Current() {
 Font* LoadFontFile(const Str& path, int size, int style) {
     std::string p = media::PathOf(path);
     if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw AssetError(p, "cannot start FreeType");
-    std::string probe;
-    if (!ReadWholeFile(p, probe)) throw AssetError(p, "cannot open font file");
+    if (!FileExists(path)) throw AssetError(p, "cannot open font file");
     media::NoteOpened(p);
     FT_Face face = nullptr;
     if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0)

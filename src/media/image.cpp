@@ -4,6 +4,8 @@
 #include "media/media_internal.h"
 #include "media/image_internal.h"
 
+#include <utility>
+
 namespace {
 uint8_t Clamp8(int v) {
     return (uint8_t)(v < 0 ? 0 : (v > 255 ? 255 : v));
@@ -125,21 +127,12 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     img->height = cellH;
     img->flags = flags;
     img->path = p;
-    img->pixels = pm;
     for (int i = 0; i < count; ++i) {
         int c = first + i;
-        SDL_Rect r{(c % cols) * cellW, (c / cols) * cellH, cellW, cellH};
-        img->cells.push_back(r);
-        bool opaque = true;
-        for (int y = r.y; y < r.y + r.h && opaque; ++y)
-            for (int x = r.x; x < r.x + r.w; ++x)
-                if (pm.rgba[((size_t)y * pm.width + x) * 4 + 3] != 255) {
-                    opaque = false;
-                    break;
-                }
-        img->cellOpaque.push_back(opaque);
+        img->cells.push_back(SDL_Rect{(c % cols) * cellW, (c / cols) * cellH, cellW, cellH});
     }
     media::BuildTextures(img, pm);
+    img->pixels = std::move(pm);
     return img;
 }
 

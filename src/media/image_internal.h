@@ -14,7 +14,6 @@ struct Image {
     int flags = 3;
     std::string path;
     std::vector<SDL_Rect> cells;
-    std::vector<bool> cellOpaque; // no transparent pixel in the cell
     Pixmap pixels;                // the picture after masking, kept for ImagePixel
     SDL_Texture* tex = nullptr;
     SDL_Texture* maskTex = nullptr; // thresholded alpha, for mask blending
