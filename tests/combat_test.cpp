@@ -399,3 +399,25 @@ TEST_F(CombatTest, HostileNpcBecomesItsEnemyTwin) {
     EXPECT_EQ(other->NPC, 1);
     EXPECT_TRUE(NpcList->Empty());
 }
+
+TEST_F(CombatTest, StandingEnemyShowsItsStrikingPose) {
+    // After a blow (AngriffAnimationVar flipped to 1) a standing enemy shows
+    // the pose cells 0 and 2 in turn, and the standing cell once it rests.
+    e->Pause = 180;
+    e->Start = Millis() - 200;
+    PutEnemy(e, 10, 10);
+    PutPlayer(2, 2);
+    CurrentEnemy = e;
+    e->AngriffAnimationVar = 1;
+    UpdateEnemy();
+    EXPECT_EQ(e->AngriffAnimationFrame, 1);
+    EXPECT_EQ(e->Frame, 0);
+    EXPECT_EQ(e->AngriffAnimationVar, 0);
+    SetVirtualMillis(Millis() + 200);
+    e->AngriffAnimationVar = 1; // the next blow
+    UpdateEnemy();
+    EXPECT_EQ(e->AngriffAnimationFrame, 2);
+    EXPECT_EQ(e->Frame, 2);
+    UpdateEnemy(); // no blow pending: back to the standing cell
+    EXPECT_EQ(e->Frame, 1);
+}

@@ -11,34 +11,6 @@ bool Free(int x, int y) {
     return CellFree(x, y);
 }
 
-void Animate(TGegner* e, int32_t now) {
-    if (e->Move > 0) e->Gehen = 1;
-    if (e->aa == 0) e->Gehen = 0;
-    if (e->Gehen == 1 && now - e->Start >= e->Pause) {
-        e->Start = now;
-        e->Laufen = (uint8_t)(e->Laufen + 1);
-    }
-    if (e->Gehen == 0 && e->AngriffAnimationVar == 0) {
-        e->Laufen = 0;
-        e->Frame = 1;
-    }
-    if (e->Laufen == 0 || e->Laufen == 2) {
-        e->Frame = 1;
-    } else if (e->Laufen == 1) {
-        e->Frame = 0;
-    } else if (e->AngriffAnimationVar == 1) {
-        if (now - e->Start >= e->Pause) {
-            e->Start = now;
-            e->AngriffAnimationVar = 0;
-            e->AngriffAnimationFrame = e->AngriffAnimationFrame == 1 ? 2 : 1;
-        }
-        if (e->AngriffAnimationFrame == 1) e->Frame = 0;
-        if (e->AngriffAnimationFrame == 2) e->Frame = 2;
-    }
-    if (e->Laufen == 3) e->Frame = 2;
-    if (e->Laufen > 3) e->Laufen = 0;
-}
-
 void StartStep(TGegner* e) {
     struct Dir {
         int dx, dy;
@@ -63,35 +35,6 @@ void StartStep(TGegner* e) {
     e->aa = 1;
     e->SFrame = d.sframe;
     e->Richtung = d.richtung;
-}
-
-void Glide(TGegner* e) {
-    if (e->aa == 0) return;
-    float s = e->Geschwindigkeit;
-    int fromX = e->px, fromY = e->py;
-    switch (e->Move) {
-    case 1:
-        e->ppy = FloatToInt(e->ppy + s), fromY -= 1;
-        break;
-    case 2:
-        e->ppy = FloatToInt(e->ppy - s), fromY += 1;
-        break;
-    case 3:
-        e->ppx = FloatToInt(e->ppx - s), fromX += 1;
-        break;
-    case 4:
-        e->ppx = FloatToInt(e->ppx + s), fromX -= 1;
-        break;
-    default:
-        break;
-    }
-    e->xo += s;
-    if (e->xo == 48.0f) {
-        if (Map.Inside(fromX, fromY)) MapTiles(fromX, fromY, 2) = 0;
-        e->aa = 0;
-        e->xo = 0;
-        e->Bewegen = 0;
-    }
 }
 
 void Wander(TGegner* e, int32_t now) {
@@ -164,11 +107,12 @@ void LineUp(TGegner* e) {
 void UpdateEnemy() {
     TGegner* e = CurrentEnemy;
     int32_t now = Millis();
-    Animate(e, now);
+    UpdateGehen(*e);
+    StepWalkCycle(*e, now);
     if (e->x2 == 0) e->x2 = MapWidth;
     if (e->y2 == 0) e->y2 = MapHeight;
     StartStep(e);
-    Glide(e);
+    if (GlideStep(*e)) e->Bewegen = 0;
     Wander(e, now);
     if (Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = e->Exist == 1 ? 1 : 0;
     // Detection: a square of AngriffsRadius tiles round the enemy, or its

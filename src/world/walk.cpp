@@ -50,33 +50,8 @@ void HandleContainers() {
 }
 
 void Animate() {
-    TCharakter& p = *Player;
-    int32_t now = Millis();
-    if (p.Move > 0) p.Gehen = 1;
-    if (p.aa == 0) p.Gehen = 0;
-    if (p.Gehen == 1 && now - p.Start >= p.Pause) {
-        p.Start = now;
-        p.Laufen = (uint8_t)(p.Laufen + 1);
-    }
-    if (p.Gehen == 0 && p.AngriffAnimationVar == 0) {
-        p.Laufen = 0;
-        p.Frame = 1;
-    }
-    if (p.Laufen == 0 || p.Laufen == 2) p.Frame = 1;
-    if (p.Laufen == 1) {
-        p.Frame = 0;
-    } else if (p.AngriffAnimationVar == 1) {
-        if (now - p.Start >= p.Pause) {
-            p.Start = now;
-            p.AngriffAnimationVar = 0;
-            p.AngriffAnimationFrame =
-                p.AngriffAnimationFrame < 2 ? (uint8_t)(p.AngriffAnimationFrame + 1) : 1;
-        }
-        if (p.AngriffAnimationFrame == 1) p.Frame = 0;
-        if (p.AngriffAnimationFrame == 2) p.Frame = 2;
-    }
-    if (p.Laufen == 3) p.Frame = 2;
-    if (p.Laufen > 3) p.Laufen = 0;
+    UpdateGehen(*Player);
+    StepWalkCycle(*Player, Millis());
 }
 
 void Step() {
