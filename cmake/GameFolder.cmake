@@ -15,29 +15,23 @@ add_custom_command(
   COMMENT "Making the game's fonts"
   VERBATIM)
 
-set(ART_STAMP ${GAME_DIR}/.art.stamp)
-add_custom_command(
-  OUTPUT ${ART_STAMP}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
-  COMMAND vessara-artgen ${GAME_DIR}
-  COMMAND ${CMAKE_COMMAND} -E touch ${ART_STAMP}
-  DEPENDS vessara-artgen
-  COMMENT "Painting the game's pictures"
-  VERBATIM)
+# Runs a generator program that writes its files into the game folder,
+# again whenever the program changes; STAMP_VAR names its stamp file.
+function(game_folder_step STAMP_VAR NAME TOOL COMMENT)
+  set(stamp ${GAME_DIR}/.${NAME}.stamp)
+  add_custom_command(
+    OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
+    COMMAND ${TOOL} ${GAME_DIR}
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${TOOL}
+    COMMENT "${COMMENT}"
+    VERBATIM)
+  set(${STAMP_VAR} ${stamp} PARENT_SCOPE)
+endfunction()
 
-set(SOUND_STAMP ${GAME_DIR}/.sound.stamp)
-if(TARGET vessara-soundgen)
-add_custom_command(
-  OUTPUT ${SOUND_STAMP}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${GAME_DIR}
-  COMMAND vessara-soundgen ${GAME_DIR}
-  COMMAND ${CMAKE_COMMAND} -E touch ${SOUND_STAMP}
-  DEPENDS vessara-soundgen
-  COMMENT "Making the game's sounds"
-  VERBATIM)
-else()
-  set(SOUND_STAMP)
-endif()
+game_folder_step(ART_STAMP art vessara-artgen "Painting the game's pictures")
+game_folder_step(SOUND_STAMP sound vessara-soundgen "Making the game's sounds")
 
 # Text data (catalogues, speech, descriptions) is copied, texts as Latin-1.
 file(GLOB_RECURSE CONTENT_DATA CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/game/*)
