@@ -1,22 +1,25 @@
-// Vessara-Demo: the game in a window. It takes no arguments; everything it
-// reads lies relative to the working directory.
+// Vessara-Demo: the game in a window. It takes no arguments; it runs in
+// the game folder beside the program, wherever it is started from.
 #include "media/media.h"
 #include "shell/shell.h"
 
-#include <cstdio>
+#include <new>
 
 int main() {
+    const char* program = "Vessara-Demo";
+    int status = 0;
     try {
+        std::string dir = ProgramDirectory();
+        if (!dir.empty() && !ChangeDirectory(dir))
+            throw PlatformError(dir, "cannot enter the game folder");
         SelectBackend(Backend::Window);
         StartUp();
         MainLoop();
-    } catch (const AssetError& e) {
-        std::string msg = e.path + ": " + e.reason;
-        fprintf(stderr, "Vessara-Demo: %s\n", msg.c_str());
-        ShowErrorBox("Vessara-Demo kann nicht starten.\n\n" + msg);
-        ShutdownMedia();
-        return 1;
+    } catch (const FatalError& e) {
+        status = ReportFatal(program, e);
+    } catch (const std::exception& e) {
+        status = ReportUnexpected(program, e);
     }
     ShutdownMedia();
-    return 0;
+    return status;
 }

@@ -74,7 +74,7 @@ TEST(Catalog, BlockThreeOfSevenStartsAtLineSixteen) {
     std::vector<Str> beyond = ReadBlock(S(p), 9, 7, 3); // past the end: empty lines
     EXPECT_EQ(beyond[0], u"");
     EXPECT_EQ(ToU8(beyond[1]), 0);
-    EXPECT_THROW(ReadBlock(u"/nonexistent/blocks.txt", 1, 7, 5), AssetError);
+    EXPECT_THROW(ReadBlock(u"/nonexistent/blocks.txt", 1, 7, 5), DataError);
 }
 
 TEST(Catalog, NumberedFamilyStopsAtFirstGap) {
@@ -92,7 +92,7 @@ TEST(Catalog, MissingRequiredFileNamesIt) {
     try {
         ReadAllLines(u"Data/NPCs/Fehlt.txt");
         FAIL();
-    } catch (const AssetError& e) {
-        EXPECT_EQ(e.path, "Data/NPCs/Fehlt.txt");
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.where, "Data/NPCs/Fehlt.txt");
     }
 }

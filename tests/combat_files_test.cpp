@@ -96,14 +96,14 @@ TEST_F(CombatFilesTest, EnemiesTakeTheirTypeBlock) {
 
 TEST_F(CombatFilesTest, UnknownTypeAndBadSpeedAreRefused) {
     WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 9, 0, 3, 4));
-    EXPECT_THROW(LoadEnemyFile(), AssetError);
+    EXPECT_THROW(LoadEnemyFile(), DataError);
     WriteFile("Data/Gegner/GegnerTyp.txt",
               "# Schnecke\nSchnecke\n5\n1\n1\n1\n0\n0\n0\n1\n5\n0\n0\n0\n0\n0\n0\n0\n0\n\n");
     WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 1, 0, 3, 4));
     try {
         LoadEnemyFile();
         FAIL() << "speed 5 accepted";
-    } catch (const AssetError& err) {
+    } catch (const DataError& err) {
         EXPECT_NE(err.reason.find("speed"), std::string::npos);
     }
 }

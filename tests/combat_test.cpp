@@ -231,7 +231,7 @@ TEST_F(CombatTest, ChaserStepsUpToThePlayerAndStrikes) {
     for (int i = 0; i < 120; ++i) {
         MapTiles(9, 5, 2) = 1;
         UpdateEnemy();
-        EnemyAttack(1);
+        EnemyAttack(kAttackPlayer);
         SetVirtualMillis(Millis() + 16);
     }
     EXPECT_EQ(e->px, 8);
@@ -245,7 +245,7 @@ TEST_F(CombatTest, ChaserStepsUpToThePlayerAndStrikes) {
     for (int i = 0; i < 180; ++i) { // three seconds
         float hp = Player->HP;
         UpdateEnemy();
-        EnemyAttack(1);
+        EnemyAttack(kAttackPlayer);
         if (Player->HP < hp) ++blows;
         SetVirtualMillis(Millis() + 16);
     }
@@ -340,13 +340,13 @@ TEST_F(CombatTest, RangedSpellHitsOnlyAPlayerStandingOnATile) {
     Player->HP = 50;
     CurrentEnemy = e;
     EnemyList->AddLast(e);
-    EnemyAttack(1);
+    EnemyAttack(kAttackPlayer);
     EXPECT_EQ(z->Zeichnen, 2);
     EXPECT_FLOAT_EQ(z->x, 4);
     EXPECT_FLOAT_EQ(z->Ladung, 0);
     for (int i = 0; i < 20 && z->Zeichnen != 0; ++i) {
         MoveEnemySpell(e);
-        EnemyAttack(1);
+        EnemyAttack(kAttackPlayer);
     }
     EXPECT_FLOAT_EQ(Player->HP, 44); // no armour, no resistance
     EXPECT_EQ(z->ZeichnenExplosion, 1);
@@ -360,14 +360,14 @@ TEST_F(CombatTest, RangedSpellHitsOnlyAPlayerStandingOnATile) {
     z->y = 5;
     for (int i = 0; i < 40 && z->Zeichnen != 0; ++i) {
         MoveEnemySpell(e);
-        EnemyAttack(1);
+        EnemyAttack(kAttackPlayer);
     }
     EXPECT_FLOAT_EQ(Player->HP, 50);
     // Beside the player it does not shoot at all.
     PutPlayer(4, 5);
     z->Zeichnen = 0;
     z->Aufgeladen = 1;
-    EnemyAttack(1);
+    EnemyAttack(kAttackPlayer);
     EXPECT_EQ(z->Zeichnen, 0);
 }
 

@@ -88,14 +88,14 @@ TEST(MapFile, OutOfRangeCellsAreRefusedWithFileAndCell) {
     try {
         LoadMap(u"BadFrame");
         FAIL() << "frame 768 accepted";
-    } catch (const AssetError& e) {
-        EXPECT_EQ(e.path, "Data/Maps/BadFrame.Map");
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.where, "Data/Maps/BadFrame.Map");
         EXPECT_NE(e.reason.find("cell (1, 0) layer 2"), std::string::npos) << e.reason;
     }
     std::string s = Le16(0) + Le16(0) + Le16(1) + "\x02" + std::string(9, '\0');
     WriteFile("Data/Maps/BadSheet.Map", s);
-    EXPECT_THROW(LoadMap(u"BadSheet"), AssetError);
-    EXPECT_THROW(LoadMap(u"NoSuchMap"), AssetError);
+    EXPECT_THROW(LoadMap(u"BadSheet"), DataError);
+    EXPECT_THROW(LoadMap(u"NoSuchMap"), DataError);
 }
 
 TEST(MapTool, TmxToMapToTmxToMapIsStable) {

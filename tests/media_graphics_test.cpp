@@ -100,9 +100,9 @@ TEST(Images, StripCutByCellLeftToRightThenDown) {
     EXPECT_EQ(ImageWidthOf(img), 2);
     EXPECT_EQ(ImageHeightOf(img), 2);
     for (int f = 0; f < 4; ++f) EXPECT_EQ(ImagePixel(img, f, 1, 1) >> 24, (uint32_t)(f + 1) * 10);
-    EXPECT_THROW(LoadAnimImageFile(S(p), 2, 2, 0, 7), AssetError); // only six cells
-    EXPECT_THROW(DrawImageFrame(img, 0, 0, 4), AssetError);
-    EXPECT_THROW(LoadImageFile(u"/nonexistent.png"), AssetError);
+    EXPECT_THROW(LoadAnimImageFile(S(p), 2, 2, 0, 7), DataError); // only six cells
+    EXPECT_THROW(DrawImageFrame(img, 0, 0, 4), DataError);
+    EXPECT_THROW(LoadImageFile(u"/nonexistent.png"), DataError);
 }
 
 class BlendTest : public ::testing::Test {
@@ -196,10 +196,9 @@ static std::vector<uint8_t> Render(const Str& text) {
     SetAlpha(1);
     SetColor(255, 255, 255);
     DrawString(text, 100, 100);
-    Pixmap* pm = GrabScreenRect(100, 100, 20, 24);
+    Pixmap pm = GrabScreenRect(100, 100, 20, 24);
     std::vector<uint8_t> lit;
-    for (size_t i = 0; i < pm->rgba.size(); i += 4) lit.push_back(pm->rgba[i] > 128);
-    delete pm;
+    for (size_t i = 0; i < pm.rgba.size(); i += 4) lit.push_back(pm.rgba[i] > 128);
     return lit;
 }
 
@@ -241,14 +240,14 @@ TEST(Fonts, StringWidthTruncatesAfterEachGlyph) {
     EXPECT_GT(StringWidth(u"Vessara"), 0);
     EXPECT_GT(FontHeight(), 25);
     SetFont(nullptr);
-    EXPECT_THROW(LoadFontFile(u"/nonexistent.ttf", 20, 4), AssetError);
+    EXPECT_THROW(LoadFontFile(u"/nonexistent.ttf", 20, 4), DataError);
 }
 
 TEST(Screenshot, SavedPngReadsBack) {
     EnsureHeadlessWindow();
     SetClsColor(10, 20, 30);
     ClearScreen();
-    Pixmap* pm = GrabScreenRect(0, 0, ScreenWidth(), ScreenHeight());
+    Pixmap pm = GrabScreenRect(0, 0, ScreenWidth(), ScreenHeight());
     std::string path = (ScratchDir() / "shot.png").string();
     ASSERT_TRUE(SavePixmapPNG(pm, S(path), 9));
     Pixmap back;
@@ -259,6 +258,5 @@ TEST(Screenshot, SavedPngReadsBack) {
     EXPECT_EQ(back.rgba[0], 10);
     EXPECT_EQ(back.rgba[1], 20);
     EXPECT_EQ(back.rgba[2], 30);
-    delete pm;
     SetClsColor(0, 0, 0);
 }

@@ -2,7 +2,8 @@
 #include "test_support.h"
 
 #include "data/loaders.h"
-#include "shell/assets.h"
+#include "story/story.h"
+#include "data/assets.h"
 #include "story/text.h"
 #include "world/world.h"
 
@@ -80,27 +81,27 @@ TEST_F(NpcFileTest, TileOutsideItsMapIsRefused) {
     try {
         LoadNpcFile();
         FAIL() << "an NPC off its map was accepted";
-    } catch (const AssetError& e) {
-        EXPECT_EQ(e.path, "Data/NPCs/NPC.txt, record 2");
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.where, "Data/NPCs/NPC.txt, record 2");
         EXPECT_NE(e.reason.find("outside its map"), std::string::npos) << e.reason;
     }
 }
 
 TEST_F(NpcFileTest, WalkingSpeedMustDivideTheTile) {
     WriteFile("Data/NPCs/NPC.txt", Record(1, 1, "Jost", 3, 4, 5, "Dorf"));
-    EXPECT_THROW(LoadNpcFile(), AssetError);
+    EXPECT_THROW(LoadNpcFile(), DataError);
     WriteFile("Data/NPCs/NPC.txt", Record(1, 1, "Jost", 3, 4, 0, "Dorf"));
-    EXPECT_THROW(LoadNpcFile(), AssetError);
+    EXPECT_THROW(LoadNpcFile(), DataError);
 }
 
 TEST_F(NpcFileTest, UnknownMapAndMissingPicturesStop) {
     WriteFile("Data/NPCs/NPC.txt", Record(1, 0, "Jost", 3, 4, 2, "Nirgendwo"));
-    EXPECT_THROW(LoadNpcFile(), AssetError);
+    EXPECT_THROW(LoadNpcFile(), DataError);
     WriteFile("Data/NPCs/NPC.txt", Record(7, 0, "Niemand", 3, 4, 2, "Dorf"));
     try {
         LoadNpcFile();
         FAIL();
-    } catch (const AssetError& e) {
-        EXPECT_EQ(e.path, "Grafik/NPCs/Charaktere/NPC7.png");
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.where, "Grafik/NPCs/Charaktere/NPC7.png");
     }
 }

@@ -1,7 +1,7 @@
 // The text wrapper and speech files.
 #include "test_support.h"
 
-#include "shell/assets.h"
+#include "data/assets.h"
 #include "story/story.h"
 #include "story/text.h"
 
@@ -127,7 +127,7 @@ TEST_F(SpeechTest, SpeechLongerThanFourPagesIsRefused) {
     try {
         LoadSpeech(npc, S(p));
         FAIL() << "a speech of more than 20 lines was accepted";
-    } catch (const AssetError& e) {
-        EXPECT_EQ(e.path, p);
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.where, p);
     }
 }

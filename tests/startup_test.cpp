@@ -3,8 +3,8 @@
 #include "test_support.h"
 
 #include "data/catalog.h"
-#include "data/records.h"
-#include "shell/assets.h"
+#include "data/collections.h"
+#include "data/assets.h"
 #include "shell/shell.h"
 #include "world/world.h"
 

@@ -32,9 +32,8 @@ std::string WriteFile(const std::string& name, const std::string& bytes) {
 }
 
 uint32_t ScreenPixel(int x, int y) {
-    Pixmap* pm = GrabScreenRect(x, y, 1, 1);
-    uint32_t c = (uint32_t)pm->rgba[0] << 16 | (uint32_t)pm->rgba[1] << 8 | pm->rgba[2];
-    delete pm;
+    Pixmap pm = GrabScreenRect(x, y, 1, 1);
+    uint32_t c = (uint32_t)pm.rgba[0] << 16 | (uint32_t)pm.rgba[1] << 8 | pm.rgba[2];
     return c;
 }
 
@@ -51,7 +50,7 @@ std::string EnsureGameStarted() {
     SelectBackend(Backend::Headless);
     try {
         StartUp();
-    } catch (const AssetError& e) {
+    } catch (const DataError& e) {
         error = e.what();
     }
     return error;

@@ -2,7 +2,7 @@
 // map edges, the animation and the camera.
 #include "test_support.h"
 
-#include "data/records.h"
+#include "data/collections.h"
 #include "shell/shell.h"
 #include "world/world.h"
 

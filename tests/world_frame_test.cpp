@@ -2,7 +2,7 @@
 // windows that stop the world.
 #include "test_support.h"
 
-#include "data/records.h"
+#include "data/collections.h"
 #include "shell/shell.h"
 #include "world/world.h"
 
@@ -17,12 +17,11 @@ class WorldFrameTest : public ::testing::Test {
         DaylightLevel = 255;
     }
     static double Brightness() {
-        Pixmap* pm = GrabScreenRect(0, 0, ScreenWidth(), ScreenHeight() - 100);
+        Pixmap pm = GrabScreenRect(0, 0, ScreenWidth(), ScreenHeight() - 100);
         double sum = 0;
-        for (size_t i = 0; i < pm->rgba.size(); i += 4)
-            sum += pm->rgba[i] + pm->rgba[i + 1] + pm->rgba[i + 2];
-        double n = pm->rgba.size() / 4.0 * 3.0;
-        delete pm;
+        for (size_t i = 0; i < pm.rgba.size(); i += 4)
+            sum += pm.rgba[i] + pm.rgba[i + 1] + pm.rgba[i + 2];
+        double n = pm.rgba.size() / 4.0 * 3.0;
         return sum / n;
     }
 };

@@ -2,8 +2,10 @@
 // arrows and enemy spells in flight, hit pictures and sounds.
 #include "combat/combat.h"
 
-#include "shell/assets.h"
-#include "shell/shell.h"
+#include "data/assets.h"
+#include "data/clock_state.h"
+#include "data/player_state.h"
+#include "data/window_state.h"
 #include "world/world.h"
 
 uint16_t LastHitEnemyId = 0;
@@ -277,9 +279,11 @@ void UpdatePlayerCombat() {
     }
 }
 
-void EnemyAttack(int mode) {
-    TGegner* e = CurrentEnemy;
-    bool toPlayer = mode == 1;
+namespace {
+// The enemy's melee blow: facing a target on a neighbouring tile, striking
+// after its attack's pause, with the hit picture and the sound.
+void EnemyMeleeBlow(TGegner* e, EnemyTarget target) {
+    bool toPlayer = target == kAttackPlayer;
     // Where the target stands, as a tile.
     int tx, ty;
     uint8_t targetAa;
@@ -293,13 +297,13 @@ void EnemyAttack(int mode) {
         return tx == x && ty == y;
     };
     if (at(e->px + 1, e->py))
-        e->SFrame = 3, e->Angriff = 1;
+        e->SFrame = kFaceRight, e->Angriff = 1;
     else if (at(e->px - 1, e->py))
-        e->SFrame = 9, e->Angriff = 1;
+        e->SFrame = kFaceLeft, e->Angriff = 1;
     else if (at(e->px, e->py - 1))
-        e->SFrame = 0, e->Angriff = 1;
+        e->SFrame = kFaceUp, e->Angriff = 1;
     else if (at(e->px, e->py + 1))
-        e->SFrame = 6, e->Angriff = 1;
+        e->SFrame = kFaceDown, e->Angriff = 1;
     else
         e->Angriff = 0;
     if (e->Angriff == 1) {
@@ -338,7 +342,12 @@ void EnemyAttack(int mode) {
         }
     }
     if (a) HitPicture(a);
-    // The spell shot of a ranged fighter lined up with the player.
+}
+
+// The spell shot of a ranged fighter lined up with the player: it leaves
+// from the tile in front of him, strikes a player standing exactly on its
+// tile, and explodes there.
+void EnemySpellShot(TGegner* e) {
     TZauber* z = e->Zauber;
     if (!z) return;
     if (z->Aufgeladen == 1 && e->KITyp == 2 && e->FernkampfAngriff == 1) {
@@ -346,16 +355,16 @@ void EnemyAttack(int mode) {
             int sx = e->px, sy = e->py;
             bool level = true;
             switch (e->Richtung) {
-            case 1:
+            case kDirUp:
                 sy -= 1, level = sy != Player->py;
                 break;
-            case 2:
+            case kDirRight:
                 sx += 1, level = sx != Player->px;
                 break;
-            case 3:
+            case kDirDown:
                 sy += 1, level = sy != Player->py;
                 break;
-            case 4:
+            case kDirLeft:
                 sx -= 1, level = sx != Player->px;
                 break;
             default:
@@ -397,6 +406,12 @@ void EnemyAttack(int mode) {
                            PlayerHitTileY * 48 - ImageHeightOf(z->Image) / 2 - CameraY, z->Frame);
     }
     if (!ChannelIsPlaying(z->SoundChannel)) z->Spielen = 0;
+}
+} // namespace
+
+void EnemyAttack(EnemyTarget target) {
+    EnemyMeleeBlow(CurrentEnemy, target);
+    EnemySpellShot(CurrentEnemy);
 }
 
 void ChargeEnemySpell() {

@@ -3,3 +3,11 @@
 #include "combat/combat.h"
 
 void UpdateSummonedMonster() {}
+
+void ResetCombatState() {
+    LastHitEnemyId = 0;
+    AlertedGroup = 0;
+    ArrowHit = 0;
+    ImpactX = ImpactY = 0;
+    PlayerHitTileX = PlayerHitTileY = 0;
+}

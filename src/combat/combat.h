@@ -2,7 +2,11 @@
 // loot, the summoned monster and skill experience.
 #pragma once
 
-#include "data/records.h"
+#include "data/collections.h"
+#include "media/media.h"
+#include "data/geometry.h"
+
+// Lifetime of the globals here: per run.
 
 // Id of the enemy the player struck last (0 = none).
 extern uint16_t LastHitEnemyId;
@@ -31,10 +35,15 @@ bool ResistanceFor(const TGegner* e, const Str& art, float& resistance);
 // The enemy pass of the main loop, for CurrentEnemy.
 void EnemyDeathCheck();
 void UpdateEnemy();
-void EnemyAttack(int mode);
+// Whom an enemy attacks: the player, or the summoned monster that fights it.
+enum EnemyTarget { kAttackPlayer = 1, kAttackMonster = 2 };
+// The enemy's melee blow on its target and its spell shot at the player.
+void EnemyAttack(EnemyTarget target);
 void ChargeEnemySpell();
 // The player's attack step; CurrentEnemy may be none.
 void UpdatePlayerCombat();
+// The skill slots of the moment, after the enemy pass.
+void UpdateSkillSlots();
 // The summoned monster's pass (lifetime, behaviour, fight).
 void UpdateSummonedMonster();
 // Turns a hostile NPC into its enemy twin.
@@ -48,3 +57,6 @@ void DrawBloodAndCorpses();
 void DrawCombatEffects();
 void MoveArrow();
 void MoveEnemySpell(TGegner* e);
+
+// No enemy struck, no arrow flying.
+void ResetCombatState();

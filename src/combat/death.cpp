@@ -1,8 +1,10 @@
 // Death of enemies, blood stains and corpses.
 #include "combat/combat.h"
 
-#include "shell/assets.h"
-#include "shell/shell.h"
+#include "data/assets.h"
+#include "data/clock_state.h"
+#include "data/player_state.h"
+#include "data/window_state.h"
 #include "world/world.h"
 
 void EnemyDeathCheck() {

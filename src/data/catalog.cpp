@@ -2,9 +2,8 @@
 #include "data/catalog.h"
 
 Stream* OpenRequired(const Str& path) {
-    Stream* s = OpenTextFile(path);
-    if (!s) FailAsset(path, "data file missing or unreadable");
-    media::NoteOpened(ToUtf8(path));
+    Stream* s = OpenDataFile(path);
+    if (!s) FailData(path, "data file missing or unreadable");
     return s;
 }
 

@@ -21,7 +21,7 @@ const Str kMonsters = u"Data/NPCs/BeschworenesMonster.txt";
 void CheckSpeed(float speed, const std::string& where) {
     int s = (int)speed;
     if (speed != (float)s || s <= 0 || 48 % s != 0)
-        throw AssetError(where, "speed " + std::to_string(speed) +
+        throw DataError(where, "speed " + std::to_string(speed) +
                                     " does not divide the 48 pixels of a tile");
 }
 
@@ -49,7 +49,7 @@ void ReadType(TGegner* e, const std::string& where) {
     // fighter. An absent or non-numeric line leaves a melee fighter.
     e->KITyp = ToU8(b[18]);
     if (e->Name.empty())
-        throw AssetError(where, "enemy type " + std::to_string(e->Typ) + " has no block in " +
+        throw DataError(where, "enemy type " + std::to_string(e->Typ) + " has no block in " +
                                     ToUtf8(kTypes));
     CheckSpeed(e->Geschwindigkeit, ToUtf8(kTypes) + ", type " + std::to_string(e->Typ));
 }
@@ -64,7 +64,7 @@ TWaffe* LoadEnemyWeapon(uint16_t block) {
     w->FrameAnzahl = ToU8(b[3]);
     w->ImageAnzahl = ToU8(b[4]);
     if (w->Name.empty() || w->FrameAnzahl == 0)
-        throw AssetError(ToUtf8(kAttacks) + ", block " + std::to_string(block),
+        throw DataError(ToUtf8(kAttacks) + ", block " + std::to_string(block),
                          "attack without name or frames");
     SetMaskColor(255, 255, 255);
     for (int i = 0; i <= w->ImageAnzahl; ++i)
@@ -87,9 +87,9 @@ TZauber* LoadEnemySpell(uint16_t block) {
     std::string where = ToUtf8(kSpells) + ", block " + std::to_string(block);
     // The charge step divides by LadungMax.
     if (z->LadungMax == 0)
-        throw AssetError(where, "an enemy spell needs a full charge (line 4) of at least 1");
+        throw DataError(where, "an enemy spell needs a full charge (line 4) of at least 1");
     if (z->Name.empty() || z->FrameAnzahl == 0)
-        throw AssetError(where, "spell without name or frames");
+        throw DataError(where, "spell without name or frames");
     SetMaskColor(255, 255, 255);
     z->Image = LoadAnimImageFile(u"Grafik/Kampfanimationen/" + z->Name + u"_anim.png", 96, 96, 0,
                                  z->FrameAnzahl);

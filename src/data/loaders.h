@@ -1,11 +1,8 @@
 // The catalogue loaders: each reads one data file into its global list.
 #pragma once
 
-#include "data/records.h"
-
-// Reads "Data/NPCs/NPC.txt" into NpcList, with each NPC's pictures and
-// first speech.
-void LoadNpcFile();
+#include "data/collections.h"
+#include "media/media.h"
 
 // Loads "Sound/" + name + ".wav", starts it on a new channel and pauses it
 // there at once, as every weapon and spell keeps its sound ready.

@@ -3,7 +3,10 @@
 // Widths: u8 = uint8_t, u16 = uint16_t, i32 = int32_t, f32 = float.
 #pragma once
 
-#include "media/media.h"
+#include "media/draw.h"
+#include "media/list.h"
+#include "media/sound.h"
+#include "media/clock.h"
 
 #include <cstdint>
 #include <vector>
@@ -179,7 +182,7 @@ struct TZauber {
     float Geschwindigkeit = 0;
     uint16_t BenoetigteMP = 0;
     uint8_t FlaechenBreite = 0, FlaechenLaenge = 0;
-    // Area cells, [FlaechenBreite][FlaechenLaenge] once a Part sizes it.
+    // Area cells, FlaechenBreite columns of FlaechenLaenge cells.
     std::vector<std::vector<TFlaechenschaden*>> Flaeche;
     float Ladung = 0;
     uint16_t LadungMax = 0;
@@ -255,6 +258,9 @@ struct TBehaelter {
     TList<void*>* Inhalt = new TList<void*>;
 };
 
+// Typ of a hotkey slot.
+enum HotkeyKind : uint8_t { kHotkeyEmpty = 0, kHotkeyWeapon = 1, kHotkeySpell = 2 };
+
 // One slot of the hotkey bar.
 struct THotkey {
     ::Image* Image = nullptr;
@@ -306,48 +312,3 @@ struct TQuest {
     uint8_t GeschafftVar = 0;
     uint8_t Abgeschlossen = 0;
 };
-
-// ---------------------------------------------------------------- global collections
-extern TCharakter* Player;
-extern TList<TCharakter*>* NpcList;
-extern TList<TGegner*>* EnemyList;
-extern TGegner* SummonedMonster;
-extern TList<TBlut*>* CorpseList;
-extern TList<TBlut*>* BloodStainList;
-extern TList<TWaffe*>* WeaponList;
-extern TList<TZauber*>* SpellList;
-extern TList<TBehaelter*>* ContainerList;
-extern TList<TQuest*>* QuestBook;
-extern TList<TEintrag*>* JournalList;
-extern TList<TVerbindung*>* ConnectionList;
-
-constexpr int kInvCols = 6, kInvRows = 5, kShopCols = 4, kShopRows = 5, kHotkeys = 10;
-extern TItem* InventoryGrid[kInvCols][kInvRows];
-extern TZauberItem* SpellBookGrid[kInvCols][kInvRows];
-extern TItem* ShopItems[kShopCols][kShopRows];
-extern TZauberItem* ShopSpells[kShopCols][kShopRows];
-extern THotkey* Hotkeys[kHotkeys];
-extern TList<Str>* SkillDescriptions[16];
-
-extern TItem* EquipBody;
-extern TItem* EquipHead;
-extern TItem* EquipWeapon;
-extern TItem* EquipOffHand;
-extern TItem* EquipRing1;
-extern TItem* EquipRing2;
-// Scratch records of the inventory window (the carried item and spell).
-extern TItem* InvScratchItem;
-extern TZauberItem* InvScratchSpell;
-
-// Current-record variables.
-extern TCharakter* CurrentNpc;
-extern TGegner* CurrentEnemy;
-extern TBlut* CurrentCorpse;
-extern TBlut* CurrentBloodStain;
-extern TWaffe* CurrentWeapon;
-extern TZauber* CurrentSpell;
-extern TBehaelter* CurrentContainer;
-extern TQuest* CurrentQuest;
-extern TAufgabe* CurrentTask;
-extern TEintrag* CurrentEntry;
-extern TVerbindung* CurrentConnection;

@@ -26,7 +26,7 @@ void LoadWeaponFile() {
             Str base = u"Grafik/Kampfanimationen/" + w->ImageTyp + u"_anim";
             while (FileExists(base + IntToString(w->ImageAnzahl + 1) + u".png")) ++w->ImageAnzahl;
             if (w->ImageAnzahl == 0)
-                throw AssetError(r.Where(), "melee weapon " + ToUtf8(w->Name) +
+                throw DataError(r.Where(), "melee weapon " + ToUtf8(w->Name) +
                                                 " has no hit picture " + ToUtf8(base) + "1.png");
             Image* whole = LoadImageFile(base + u"1.png");
             w->FrameAnzahl = (uint8_t)(ImageWidthOf(whole) / 96);
@@ -68,7 +68,7 @@ void LoadSpellFile() {
         r.Next();
         // The charge step divides by the full charge.
         if (z->LadungMax == 0)
-            throw AssetError(r.Where(),
+            throw DataError(r.Where(),
                              "spell " + ToUtf8(z->Name) + " needs a full charge of at least 1");
         SetMaskColor(255, 255, 255);
         if (z->Fertigkeit != u"Beschwoeren") {

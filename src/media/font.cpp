@@ -112,12 +112,12 @@ Font* Current() {
 
 Font* LoadFontFile(const Str& path, int size, int style) {
     std::string p = media::PathOf(path);
-    if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw AssetError(p, "cannot start FreeType");
-    if (!FileExists(path)) throw AssetError(p, "cannot open font file");
+    if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw DataError(p, "cannot start FreeType");
+    if (!FileExists(path)) throw DataError(p, "cannot open font file");
     media::NoteOpened(p);
     FT_Face face = nullptr;
     if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0)
-        throw AssetError(p, "not a font FreeType can read");
+        throw DataError(p, "not a font FreeType can read");
     auto* f = new Font;
     f->path = p;
     f->face = face;
@@ -125,19 +125,19 @@ Font* LoadFontFile(const Str& path, int size, int style) {
     f->smooth = (style & 4) != 0;
     if (FT_IS_SCALABLE(face)) {
         if (FT_Set_Pixel_Sizes(face, 0, (FT_UInt)size) != 0)
-            throw AssetError(p, "cannot set the font size");
+            throw DataError(p, "cannot set the font size");
         f->ascent = (int)std::ceil(face->size->metrics.ascender / 64.0);
         int desc = (int)std::ceil(-face->size->metrics.descender / 64.0);
         f->height = f->ascent + desc;
     } else {
         // A bitmap font: take the strike nearest to the requested size.
-        if (face->num_fixed_sizes <= 0) throw AssetError(p, "bitmap font without any size");
+        if (face->num_fixed_sizes <= 0) throw DataError(p, "bitmap font without any size");
         int best = 0;
         for (int i = 1; i < face->num_fixed_sizes; ++i)
             if (std::abs(face->available_sizes[i].height - size) <
                 std::abs(face->available_sizes[best].height - size))
                 best = i;
-        if (FT_Select_Size(face, best) != 0) throw AssetError(p, "cannot select the bitmap size");
+        if (FT_Select_Size(face, best) != 0) throw DataError(p, "cannot select the bitmap size");
         // Windows bitmap fonts come with no character map selected; their one
         // map indexes the font's own code page, which is Latin-1 here.
         if (face->num_charmaps > 0) {

@@ -31,7 +31,7 @@ SDL_Texture* MakeTexture(const uint8_t* rgba, int w, int h, int pitch, bool filt
 void BuildTextures(Image* img, const Pixmap& pm) {
     bool filtered = (img->flags & 2) != 0;
     img->tex = MakeTexture(pm.rgba.data(), pm.width, pm.height, pm.width * 4, filtered);
-    if (!img->tex) throw AssetError("texture", SDL_GetError());
+    if (!img->tex) throw DataError("texture", SDL_GetError());
     // Mask blending draws a pixel fully or not at all. Pictures whose alpha is
     // already 0 or 255 use the same texture; others get a thresholded copy.
     bool partial = false;
@@ -98,7 +98,7 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     std::string p = media::PathOf(path);
     Pixmap pm;
     std::string err;
-    if (!LoadPixmapPNG(p, pm, err)) throw AssetError(p, err);
+    if (!LoadPixmapPNG(p, pm, err)) throw DataError(p, err);
     if (flags == -1) flags = 3;
     auto& st = media::State();
     if (flags & 1) {
@@ -114,10 +114,10 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
         count = 1;
     }
     if (cellW <= 0 || cellH <= 0 || count <= 0 || first < 0)
-        throw AssetError(p, "invalid cell size or count requested");
+        throw DataError(p, "invalid cell size or count requested");
     int cols = pm.width / cellW, rows = pm.height / cellH;
     if (cols * rows < first + count)
-        throw AssetError(p, "picture of " + std::to_string(pm.width) + " x " +
+        throw DataError(p, "picture of " + std::to_string(pm.width) + " x " +
                                 std::to_string(pm.height) + " holds " +
                                 std::to_string(cols * rows) + " cells of " + std::to_string(cellW) +
                                 " x " + std::to_string(cellH) + ", " +
@@ -165,9 +165,9 @@ uint32_t ImagePixel(const Image* img, int frame, int x, int y) {
 }
 
 void DrawImageFrame(Image* img, double x, double y, int frame) {
-    if (!img) throw AssetError("image", "drawing an image that was never loaded");
+    if (!img) throw DataError("image", "drawing an image that was never loaded");
     if (frame < 0 || frame >= (int)img->cells.size())
-        throw AssetError(img->path, "frame " + std::to_string(frame) + " drawn, the picture has " +
+        throw DataError(img->path, "frame " + std::to_string(frame) + " drawn, the picture has " +
                                         std::to_string(img->cells.size()) + " frames");
     if (DrawingSkipped()) return;
     SDL_Texture* t = nullptr;

@@ -8,7 +8,6 @@
 namespace media {
 SDL_Renderer* Renderer();
 SDL_Window* Window();
-bool Headless();
 // Current drawing state.
 struct DrawState {
     int r = 255, g = 255, b = 255;
@@ -28,4 +27,6 @@ void HandleEvent(const SDL_Event& e);
 void InitSound();
 void ShutdownSound();
 std::string PathOf(const Str& path);
+// Adds a file to OpenedFiles.
+void NoteOpened(const std::string& path);
 } // namespace media

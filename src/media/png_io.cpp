@@ -25,7 +25,10 @@ static std::vector<std::string>& OpenedList() {
     return files;
 }
 void NoteOpened(const std::string& path) {
-    OpenedList().push_back(path);
+    auto& l = OpenedList();
+    for (const std::string& f : l)
+        if (f == path) return;
+    l.push_back(path);
 }
 } // namespace media
 

@@ -2,6 +2,9 @@
 // twice per unit draw.
 #include "media/media.h"
 
+#include <chrono>
+#include <unistd.h>
+
 namespace {
 int32_t g_state = 4660;
 
@@ -34,4 +37,17 @@ double RandomUnit() {
 int RandomRange(int a, int b) {
     if (b > a) return a + (int)(RandomUnit() * ((double)b - a + 1));
     return b + (int)(RandomUnit() * ((double)a - b + 1));
+}
+
+int64_t FreshSeed() {
+    // Headless runs repeat exactly: their seed is the virtual clock.
+    if (CurrentBackend() == Backend::Headless) return Millis();
+    // Wall-clock nanoseconds mixed with the process id: two games started in
+    // the same second still differ.
+    auto ns = std::chrono::system_clock::now().time_since_epoch().count();
+    uint64_t x = (uint64_t)ns ^ ((uint64_t)getpid() << 32);
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    return (int64_t)(x & 0x7FFFFFFF);
 }

@@ -32,8 +32,10 @@ bool g_mixerOpen = false;
 int g_channelsAllocated = 0;
 int g_nextChannel = 0;
 
+// Without an open mixer (headless, or no device at all) channels play on
+// the game clock only.
 bool Virtual() {
-    return media::Headless() || !g_mixerOpen;
+    return !g_mixerOpen;
 }
 } // namespace
 
@@ -69,7 +71,6 @@ bool OpenMixer() {
 
 namespace media {
 void InitSound() {
-    if (Headless()) return;
     std::string why;
     {
         QuietStderr quiet;
@@ -96,14 +97,14 @@ void ShutdownSound() {
 Sound* LoadSoundFile(const Str& path, int /*flags*/) {
     std::string p = media::PathOf(path);
     std::string bytes;
-    if (!ReadWholeFile(p, bytes)) throw AssetError(p, "cannot open sound file");
+    if (!ReadWholeFile(p, bytes)) throw DataError(p, "cannot open sound file");
     media::NoteOpened(p);
     SDL_AudioSpec spec;
     Uint8* buf = nullptr;
     Uint32 len = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), (int)bytes.size());
     if (!SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len))
-        throw AssetError(p, std::string("not a WAV file SDL can read: ") + SDL_GetError());
+        throw DataError(p, std::string("not a WAV file SDL can read: ") + SDL_GetError());
     auto* s = new Sound;
     s->path = p;
     int frameBytes = (SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
@@ -112,7 +113,7 @@ Sound* LoadSoundFile(const Str& path, int /*flags*/) {
     SDL_FreeWAV(buf);
     if (g_mixerOpen) {
         s->chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1);
-        if (!s->chunk) throw AssetError(p, std::string("cannot decode sound: ") + Mix_GetError());
+        if (!s->chunk) throw DataError(p, std::string("cannot decode sound: ") + Mix_GetError());
     }
     return s;
 }

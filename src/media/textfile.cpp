@@ -28,6 +28,18 @@ Stream* OpenTextFile(const Str& path) {
     return s;
 }
 
+Stream* OpenDataFile(const Str& path) {
+    Stream* s = OpenTextFile(path);
+    if (s) media::NoteOpened(media::PathOf(path));
+    return s;
+}
+
+bool ReadDataFile(const Str& path, std::string& out) {
+    if (!ReadWholeFile(media::PathOf(path), out)) return false;
+    media::NoteOpened(media::PathOf(path));
+    return true;
+}
+
 Str ReadTextLine(Stream* s) {
     Str line;
     if (!s) return line;
@@ -84,4 +96,18 @@ bool WriteWholeFile(const std::string& p, const std::string& data) {
 
 bool ChangeDirectory(const std::string& p) {
     return chdir(p.c_str()) == 0;
+}
+
+std::string ProgramDirectory() {
+    char buf[4096];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return std::string();
+    std::string exe(buf, (size_t)n);
+    size_t slash = exe.rfind('/');
+    return slash == std::string::npos ? std::string() : exe.substr(0, slash);
+}
+
+std::string CurrentDirectory() {
+    char buf[4096];
+    return getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
 }

@@ -1,38 +1,35 @@
-// The window, the two backends, the clock and frame pacing.
+// The window and frame shared by both backends: opening, clearing,
+// flipping with 60 Hz pacing, screenshots and the clock.
 #include "media/media.h"
 #include "media/media_internal.h"
-
-#include <cstdio>
-#include <cstdlib>
+#include "media/platform.h"
 
 namespace {
 Backend g_backend = Backend::Window;
 bool g_sdlReady = false;
 SDL_Window* g_window = nullptr;
 SDL_Renderer* g_renderer = nullptr;
-SDL_Surface* g_headlessSurface = nullptr;
 std::string g_title = "Vessara-Demo";
 int g_width = 0, g_height = 0;
 PacingState g_pacing;
-int64_t g_virtualMs = 100000; // the headless clock starts at an arbitrary uptime
 uint64_t g_workStart = 0;
 double g_lastWorkMs = 0.0;
 int g_closeRequested = 0;
+bool g_skipDrawing = false;
+
+media::Platform& P() {
+    return g_backend == Backend::Headless ? media::HeadlessPlatform() : media::WindowPlatform();
+}
 
 void EnsureSdl() {
     if (g_sdlReady) return;
-    if (g_backend == Backend::Headless) {
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
+    P().PrepareSdl();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
-        throw AssetError("SDL", std::string("cannot start the video system: ") + SDL_GetError());
+        throw PlatformError("SDL", std::string("cannot start the video system: ") + SDL_GetError());
     g_sdlReady = true;
+    P().CheckVideo();
     media::InitInput();
 }
-
 } // namespace
 
 namespace media {
@@ -41,9 +38,6 @@ SDL_Renderer* Renderer() {
 }
 SDL_Window* Window() {
     return g_window;
-}
-bool Headless() {
-    return g_backend == Backend::Headless;
 }
 void RequestClose() {
     g_closeRequested = 1;
@@ -61,13 +55,8 @@ Backend CurrentBackend() {
     return g_backend;
 }
 
-void FailAsset(const Str& path, const std::string& reason) {
-    throw AssetError(ToUtf8(path), reason);
-}
-
 void ShowErrorBox(const std::string& message) {
-    if (g_backend == Backend::Window && g_sdlReady)
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, g_title.c_str(), message.c_str(), g_window);
+    if (g_sdlReady) P().ShowError(g_title, message, g_window);
 }
 
 void SetWindowTitle(const Str& title) {
@@ -79,26 +68,9 @@ void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/
     EnsureSdl();
     g_width = width;
     g_height = height;
-    if (g_backend == Backend::Headless) {
-        g_window = SDL_CreateWindow(g_title.c_str(), 0, 0, width, height, SDL_WINDOW_HIDDEN);
-        g_headlessSurface =
-            SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-        if (!g_headlessSurface)
-            throw AssetError("SDL",
-                             std::string("cannot create the frame buffer: ") + SDL_GetError());
-        g_renderer = SDL_CreateSoftwareRenderer(g_headlessSurface);
-    } else {
-        g_window = SDL_CreateWindow(g_title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    width, height, 0);
-        if (!g_window)
-            throw AssetError("SDL", std::string("cannot open the window: ") + SDL_GetError());
-        g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_ACCELERATED);
-        if (!g_renderer) g_renderer = SDL_CreateRenderer(g_window, -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (!g_renderer)
-        throw AssetError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
+    P().OpenWindow(g_title, width, height, g_window, g_renderer);
     SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_BLEND);
-    media::InitSound();
+    P().StartSound();
     if (hertz <= 0) hertz = 60;
     g_pacing.hertz = hertz;
     g_pacing.period = 1000 / hertz;
@@ -111,10 +83,9 @@ void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/
 void ShutdownMedia() {
     media::ShutdownSound();
     if (g_renderer) SDL_DestroyRenderer(g_renderer);
-    if (g_headlessSurface) SDL_FreeSurface(g_headlessSurface);
+    P().CloseWindow();
     if (g_window) SDL_DestroyWindow(g_window);
     g_renderer = nullptr;
-    g_headlessSurface = nullptr;
     g_window = nullptr;
     if (g_sdlReady) SDL_Quit();
     g_sdlReady = false;
@@ -128,7 +99,7 @@ int ScreenHeight() {
 }
 
 void HideMouse() {
-    if (g_backend == Backend::Window) SDL_ShowCursor(SDL_DISABLE);
+    P().HideCursor();
 }
 
 void ClearScreen() {
@@ -161,7 +132,7 @@ void FlipFrame(int sync) {
         else
             Delay((int)wait);
     }
-    if (g_backend == Backend::Window) SDL_RenderPresent(g_renderer);
+    P().Present(g_renderer);
     g_workStart = SDL_GetPerformanceCounter();
 }
 
@@ -172,48 +143,40 @@ int CloseRequested() {
     return r;
 }
 
-Pixmap* GrabScreenRect(int x, int y, int w, int h) {
-    auto* pm = new Pixmap;
+Pixmap GrabScreenRect(int x, int y, int w, int h) {
+    Pixmap pm;
     if (w <= 0 || h <= 0 || !g_renderer) return pm;
-    pm->width = w;
-    pm->height = h;
-    pm->rgba.assign((size_t)w * h * 4, 0);
+    pm.width = w;
+    pm.height = h;
+    pm.rgba.assign((size_t)w * h * 4, 0);
     SDL_Rect r{x, y, w, h};
-    SDL_RenderReadPixels(g_renderer, &r, SDL_PIXELFORMAT_RGBA32, pm->rgba.data(), w * 4);
-    for (size_t i = 3; i < pm->rgba.size(); i += 4) pm->rgba[i] = 255;
+    SDL_RenderReadPixels(g_renderer, &r, SDL_PIXELFORMAT_RGBA32, pm.rgba.data(), w * 4);
+    for (size_t i = 3; i < pm.rgba.size(); i += 4) pm.rgba[i] = 255;
     return pm;
 }
 
 int32_t Millis() {
-    if (g_backend == Backend::Headless) return (int32_t)(uint32_t)g_virtualMs;
-    return (int32_t)SDL_GetTicks();
+    return P().Millis();
 }
 
 void Delay(int ms) {
-    if (ms <= 0) return;
-    if (g_backend == Backend::Headless)
-        g_virtualMs += ms;
-    else
-        SDL_Delay((Uint32)ms);
+    if (ms > 0) P().Delay(ms);
 }
 
 void SetVirtualMillis(int64_t ms) {
-    g_virtualMs = ms;
+    P().SetMillis(ms);
 }
 
-bool SavePixmapPNG(const Pixmap* pm, const Str& path, int level) {
-    return pm && SavePixmapPNGUtf8(*pm, media::PathOf(path), level);
+bool SavePixmapPNG(const Pixmap& pm, const Str& path, int level) {
+    return SavePixmapPNGUtf8(pm, media::PathOf(path), level);
 }
 
 void ResetFrameTimer() {
     g_workStart = SDL_GetPerformanceCounter();
 }
 
-namespace {
-bool g_skipDrawing = false;
-}
 void SetDrawingSkipped(bool skip) {
-    g_skipDrawing = skip && g_backend == Backend::Headless;
+    g_skipDrawing = skip && P().MaySkipDrawing();
 }
 bool DrawingSkipped() {
     return g_skipDrawing;

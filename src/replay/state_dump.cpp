@@ -2,7 +2,7 @@
 #include "replay/state_dump.h"
 
 #include "combat/combat.h"
-#include "data/records.h"
+#include "data/collections.h"
 #include "shell/shell.h"
 #include "story/story.h"
 #include "ui/ui.h"

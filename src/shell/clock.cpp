@@ -1,16 +1,7 @@
 // The game clock and the daylight of the home map.
 #include "shell/shell.h"
 
-#include "shell/assets.h"
-#include "world/world.h"
-
-uint16_t ClockMinutes = 960;
-uint8_t ClockHour = 16;
-uint16_t GameDay = 1;
-uint8_t DayPhase = 0;
-uint8_t DaylightLevel = 255;
-int32_t ClockTickTime = 0;
-int32_t DaylightTickTime = 0;
+#include "data/assets.h"
 
 void AdvanceClock() {
     int32_t now = Millis();
@@ -45,11 +36,4 @@ void DrawClock() {
     Str text = IntToString(ClockHour) + (m >= 10 ? u" : " : u" : 0") + IntToString(m);
     DrawString(text, 0, 100);
     DrawString(u"Uhr", 90, 100);
-}
-
-void SetDaylightTint() {
-    if (CurrentMapName == u"TestMap")
-        SetColor(DaylightLevel, DaylightLevel, DaylightLevel);
-    else
-        SetColor(255, 255, 255);
 }

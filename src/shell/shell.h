@@ -1,55 +1,41 @@
-// The game shell: start-up, the main loop with its window flags, and the
-// game clock.
+// The game shell: start-up, the main loop with its fixed order of steps,
+// the game clock, and resetting the game.
 #pragma once
 
+#include "data/clock_state.h"
+#include "data/player_state.h"
+#include "data/window_state.h"
 #include "media/media.h"
 
 #include <cstdint>
 
-// Window flags (0 = closed).
-extern uint8_t DialogueOpen;
-extern uint8_t InventoryOpen;
-extern uint8_t SheetOpen;
-extern uint8_t JournalOpen;
-extern uint8_t TradeOpen;
-extern uint8_t InventoryTab;
-
-// Pointer and mouse, refreshed only while a window wants the pointer.
-extern uint8_t PointerShown;
-extern uint16_t MouseX, MouseY;
-extern uint8_t MouseClicked;
-
-extern uint8_t SelectedHotkey;
-extern uint8_t HotkeyBarVisible;
-extern uint8_t ActiveSkill, ArmourSkill, HelmetSkill, ShieldSkill;
-extern uint8_t ScreenshotCounter;
-
-extern Str PlayerName, PlayerRace, PlayerTitle;
-extern uint8_t MajorSkills[5];
-extern uint8_t MinorSkills[10];
-extern int32_t Gold;
-// Start time of the inventory's turning figure.
-extern int32_t DollFrameTime;
-
-// Game clock.
-extern uint16_t ClockMinutes;
-extern uint8_t ClockHour;
-extern uint16_t GameDay;
-extern uint8_t DayPhase;
-extern uint8_t DaylightLevel;
-extern int32_t ClockTickTime;
-extern int32_t DaylightTickTime;
-
+// Advances the clock (one minute per 1600 ms) and the daylight.
 void AdvanceClock();
 void DrawClock();
-// The tint of the map and its figures for the time of day.
-void SetDaylightTint();
 
-// Runs every start-up step; throws AssetError when a file is missing.
+// Opens the window, loads fonts and pictures, and makes a new game; throws
+// DataError when a file is missing or broken, PlatformError when the
+// platform cannot open the window.
 void StartUp();
+// Puts every piece of game state back to what start-up leaves: the start
+// map, the player, every catalogue read anew, the clock, the windows. Needs
+// the window and the start-up pictures (StartUp or LoadStartUpAssets) and
+// the game folder as working directory.
+void ResetGameState();
+// Sets every global of the game to its empty value without reading any
+// file: empty lists, a blank player with blank skills, closed windows.
+// ResetGameState starts with it; unit tests that build their own little
+// world start from it.
+void ClearGameState();
+// The fonts and pictures start-up loads before any game state.
+void LoadStartUpAssets();
+
+// The world step of the frame: the clock, the map's layers with blood and
+// corpses, the figures, weapon and spell effects, the overhead layer.
+void DrawWorld();
 // One pass of the main loop; false once the game should end.
 bool RunFrame();
 // Runs frames until the game ends.
 void MainLoop();
-// Frames run since start-up.
+// Frames run since start-up. Lifetime: per run.
 extern int64_t FrameCounter;

@@ -2,18 +2,13 @@
 // the order later steps rely on.
 #include "shell/shell.h"
 
+#include "combat/combat.h"
+#include "data/assets.h"
 #include "data/catalog.h"
 #include "data/loaders.h"
-#include "data/records.h"
-#include "shell/assets.h"
+#include "story/story.h"
 #include "story/text.h"
 #include "world/world.h"
-
-uint8_t MajorSkills[5] = {};
-uint8_t MinorSkills[10] = {};
-int32_t Gold = 0;
-int32_t DollFrameTime = 0;
-Str PlayerName, PlayerRace, PlayerTitle;
 
 namespace {
 void LoadFonts() {
@@ -64,17 +59,16 @@ void LoadFigureStrips() {
 }
 
 void CreatePlayer() {
-    Player = new TCharakter;
     TCharakter& p = *Player;
     p.Level = 1;
     p.px = 29.0f;
     p.py = 4.0f;
-    p.ppx = FloatToInt(p.px * 48);
-    p.ppy = FloatToInt(p.py * 48);
+    p.ppx = FloatToInt(p.px * kCell);
+    p.ppy = FloatToInt(p.py * kCell);
     p.px_alt = FloatToInt(p.px);
     p.py_alt = FloatToInt(p.py);
-    p.SFrame = 6;
-    p.Richtung = 3;
+    p.SFrame = kFaceDown;
+    p.Richtung = kDirDown;
     p.Geschwindigkeit = 3.0f;
     p.Staerke = 40;
     p.Intelligenz = 15;
@@ -98,8 +92,6 @@ int SkillLevel(int slot) {
 
 void CreateSkills() {
     for (int slot = 1; slot <= 15; ++slot) {
-        SkillDescriptions[slot] = new TList<Str>;
-        Player->Fertigkeiten[slot] = new TFertigkeit;
         WrapSkillDescription(u"Beschreibungen/" + IntToString(slot) + u".txt", 200, slot);
     }
     static const struct {
@@ -148,24 +140,10 @@ void CreateSkills() {
     p.Abwehr2 = p.Abwehr1 + p.Geschicklichkeit / 15.0f;
 }
 
-void CreateGrids() {
-    EquipBody = new TItem;
-    EquipHead = new TItem;
-    EquipWeapon = new TItem;
-    EquipOffHand = new TItem;
-    EquipRing1 = new TItem;
-    EquipRing2 = new TItem;
-    InvScratchItem = new TItem;
-    InvScratchSpell = new TZauberItem;
+void PrepareGrids() {
     MouseX = (uint16_t)CursorX();
     MouseY = (uint16_t)CursorY();
     DollFrameTime = Millis();
-    for (int i = 0; i < kInvCols; ++i)
-        for (int j = 0; j < kInvRows; ++j) {
-            InventoryGrid[i][j] = new TItem;
-            SpellBookGrid[i][j] = new TZauberItem;
-        }
-    for (auto& h : Hotkeys) h = new THotkey;
 }
 
 // Fills a starting cell from the item catalogue. The catalogue readers
@@ -229,71 +207,73 @@ void ArmForTrial() {
     }
 }
 
-void CreateShopGrids() {
-    for (int i = 0; i < kShopCols; ++i)
-        for (int j = 0; j < kShopRows; ++j) {
-            ShopItems[i][j] = new TItem;
-            ShopSpells[i][j] = new TZauberItem;
-        }
+// The start map must hold the cell the player starts on.
+void CheckStartCell() {
+    int x = (int)Player->px, y = (int)Player->py;
+    if (!Map.Inside(x, y))
+        FailData(MapFilePath(CurrentMapName),
+                 "the start map of " + std::to_string(Map.w) + " x " + std::to_string(Map.h) +
+                     " cells does not hold the player's start cell (" + std::to_string(x) + ", " +
+                     std::to_string(y) + ")");
 }
 } // namespace
 
-void StartUp() {
-    // 1. The window.
-    SetWindowTitle(u"Vessara-Demo");
-    OpenGraphics(1024, 768, 0, 60, 0);
-    HideMouse();
-    SeedRandom(Millis());
-    // 2. - 6. Fonts and pictures with their mask colours.
+void LoadStartUpAssets() {
+    // Fonts and interface pictures with their mask colours.
     SetMaskColor(255, 255, 255);
     LoadFonts();
     LoadInterfaceImages();
     SetMaskColor(32, 156, 0);
     LoadFigureStrips();
     SetMaskColor(255, 255, 255);
-    Tilesets[0] = LoadAnimImageFile(u"Grafik/Tileset1.png", 48, 48, 0, 768);
-    Tilesets[1] = LoadAnimImageFile(u"Grafik/Tileset2.png", 48, 48, 0, 768);
+    Tilesets[0] = LoadAnimImageFile(u"Grafik/Tileset1.png", kCell, kCell, 0, kTilesetFrames);
+    Tilesets[1] = LoadAnimImageFile(u"Grafik/Tileset2.png", kCell, kCell, 0, kTilesetFrames);
     SetMaskColor(0, 0, 0);
     ImgAuswahlbox = LoadImageFile(u"Grafik/Auswahlbox.png");
     SetMaskColor(255, 255, 255);
-    // 7. The first map.
-    LoadMap(CurrentMapName);
-    // 8. The game clock.
-    DaylightTickTime = Millis();
-    ClockTickTime = Millis();
-    ClockHour = (uint8_t)(ClockMinutes / 60);
-    // 9. Map connections.
-    ConnectionList = new TList<TVerbindung*>;
-    // 10. - 11. The player and his skills.
-    CreatePlayer();
-    CreateSkills();
-    // 12. NPCs, enemies and the summoned monster.
-    SetMaskColor(255, 255, 255);
-    NpcList = new TList<TCharakter*>;
-    LoadNpcFile();
-    BloodStainList = new TList<TBlut*>;
-    CorpseList = new TList<TBlut*>;
-    EnemyList = new TList<TGegner*>;
-    LoadEnemyFile();
-    SummonedMonster = new TGegner;
-    LoadSummonedMonster(1);
-    LoadSummonWeapon(2);
-    // 13. Further interface pictures.
     ImgBox = LoadImageFile(u"Grafik/Box.png");
     ImgKrieger = LoadImageFile(u"Grafik/Krieger.png");
-    // 14. - 16. Inventory, spell book, hotkeys, equipment, shop grids.
-    CreateGrids();
+}
+
+void ClearGameState() {
+    ResetCollections();
+    ResetMapState();
+    ResetWindowState();
+    ResetPlayerState();
+    ResetClockState();
+    ResetWorldState();
+    ResetCombatState();
+    ResetStoryState();
+    FrameCounter = 0;
+}
+
+void ResetGameState() {
+    ClearGameState();
+    SetMaskColor(255, 255, 255);
+    // The first map, then the player on it with his skills.
+    LoadMap(CurrentMapName);
+    CreatePlayer();
+    CheckStartCell();
+    CreateSkills();
+    // NPCs, enemies and the summoned monster.
+    LoadNpcFile();
+    LoadEnemyFile();
+    LoadSummonedMonster(1);
+    LoadSummonWeapon(2);
+    // Inventory, spell book and equipment, then the weapons and spells.
+    PrepareGrids();
     SetStartingItems();
-    CreateShopGrids();
-    // 17. Journal, weapons and spells.
-    JournalList = new TList<TEintrag*>;
-    WeaponList = new TList<TWaffe*>;
     LoadWeaponFile();
-    SpellList = new TList<TZauber*>;
     LoadSpellFile();
     PlayerTitle = PlayerName + u" Level";
-    // 18. Containers and quests.
-    ContainerList = new TList<TBehaelter*>;
-    QuestBook = new TList<TQuest*>;
     ArmForTrial();
+}
+
+void StartUp() {
+    SetWindowTitle(u"Vessara-Demo");
+    OpenGraphics(1024, 768, 0, 60, 0);
+    HideMouse();
+    SeedRandom(FreshSeed());
+    LoadStartUpAssets();
+    ResetGameState();
 }

@@ -3,9 +3,10 @@
 // choice and the "Handeln" button of merchants.
 #include "story/story.h"
 
-#include "shell/assets.h"
-#include "shell/shell.h"
-#include "ui/ui.h"
+#include "data/assets.h"
+#include "data/clock_state.h"
+#include "data/player_state.h"
+#include "data/window_state.h"
 
 uint16_t DialogueTyped[5] = {};
 uint8_t DialoguePageDone = 0;

@@ -2,7 +2,7 @@
 #include "story/story.h"
 
 #include "data/catalog.h"
-#include "shell/assets.h"
+#include "data/assets.h"
 #include "story/text.h"
 
 void LoadSpeech(TCharakter* npc, const Str& path) {
@@ -24,7 +24,7 @@ void LoadSpeech(TCharakter* npc, const Str& path) {
     SetFont(FontChancery25);
     std::vector<Str> lines = WrapText(text, 550);
     if (lines.size() > 20)
-        FailAsset(path, "speech wraps into " + std::to_string(lines.size()) +
+        FailData(path, "speech wraps into " + std::to_string(lines.size()) +
                             " lines; a speech may fill at most 20 lines (four pages)");
     for (size_t k = 0; k < lines.size(); ++k) npc->Sprech[k + 1] = lines[k];
     npc->AnzahlZeilen = (uint16_t)(lines.size() - 1);

@@ -1,9 +1,15 @@
-// Story: NPC movement and dialogue, quests and the journal.
+// Story: the NPC catalogue, NPC movement and dialogue, quests and the
+// journal.
 #pragma once
 
-#include "data/records.h"
+#include "data/collections.h"
+#include "media/media.h"
 
-// Dialogue state.
+// Reads "Data/NPCs/NPC.txt" into NpcList, with each NPC's pictures and
+// first speech.
+void LoadNpcFile();
+
+// Dialogue state. Lifetime: per dialogue page.
 extern uint16_t DialogueTyped[5];
 extern uint8_t DialoguePageDone;
 extern uint8_t DialogueChoice; // 0 answer pending, 1 none, 2 "Ja", 3 "Nein"
@@ -18,3 +24,6 @@ void NpcDialogue(TCharakter* npc);
 void MoveNpc(TCharakter* npc);
 void UpdateQuests();
 void JournalScreen();
+
+// Closes the dialogue state: no page typed, no answer pending.
+void ResetStoryState();

@@ -2,8 +2,8 @@
 #include "story/text.h"
 
 #include "data/catalog.h"
-#include "data/records.h"
-#include "shell/assets.h"
+#include "data/collections.h"
+#include "data/assets.h"
 
 uint16_t WrapProbe = 1;
 

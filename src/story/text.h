@@ -6,7 +6,8 @@
 
 #include <vector>
 
-// Carried over between calls, across all uses of the wrapper.
+// Carried over between calls, across all uses of the wrapper. Lifetime:
+// per run.
 extern uint16_t WrapProbe;
 
 // Joins the lines of a text the way the wrapper expects: each line with

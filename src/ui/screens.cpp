@@ -3,10 +3,6 @@
 // nothing until they are.
 #include "ui/ui.h"
 
-TList<void*>* MerchantItems = nullptr;
-TList<void*>* MerchantSpells = nullptr;
-Str MerchantName;
-uint8_t TradeFromDialogue = 0;
 
 void DrawHud() {}
 void InventoryScreen() {}

@@ -2,13 +2,17 @@
 // character sheet.
 #pragma once
 
-#include "data/records.h"
+#include "data/collections.h"
+#include "media/media.h"
 
-extern TList<void*>* MerchantItems;
-extern TList<void*>* MerchantSpells;
-extern Str MerchantName;
-extern uint8_t TradeFromDialogue;
 
+// The main loop's interface steps.
+void DrawHealthBars();
+void HotkeyKeys();
+void DrawHotkeyBar();
+void DrawGold();
+// The two page tabs of the inventory window, or of the trade window.
+void DrawWindowTabs(bool trade);
 void DrawHud();
 void InventoryScreen();
 void SpellBookScreen();

@@ -1,17 +1,16 @@
 // Drawing the visible part of the map with everything standing on it.
 #include "world/world.h"
 
-#include "combat/combat.h"
-#include "data/records.h"
-#include "shell/assets.h"
-#include "shell/shell.h"
+#include "data/assets.h"
+#include "data/clock_state.h"
+#include "data/window_state.h"
 
 uint8_t PlayerDrawPass = 1;
 uint8_t SummonDrawPass = 1;
 
-bool NoWindowOpen() {
-    return DialogueOpen == 0 && InventoryOpen == 0 && SheetOpen == 0 && JournalOpen == 0 &&
-           TradeOpen == 0;
+void ResetWorldState() {
+    PlayerDrawPass = 1;
+    SummonDrawPass = 1;
 }
 
 namespace {
@@ -133,16 +132,20 @@ void DrawSummonedMonster() {
     }
 }
 
-void DrawWorld() {
+void BeginWorldDrawing() {
     VisibleCells();
-    if (NoWindowOpen()) AdvanceClock();
+}
+
+void DrawGround() {
     SetDaylightTint();
     // Ground and ground details.
     for (int x = g_col0; x <= g_col1; ++x)
         for (int y = g_row0; y <= g_row1; ++y)
             for (int l = 0; l < 2; ++l)
                 if (MapTiles(x, y, l) != 0) DrawCell(x, y, l);
-    DrawBloodAndCorpses();
+}
+
+void DrawObjectsAndFigures() {
     SetAlpha(1);
     SetBlend(MASKBLEND);
     SetDaylightTint();
@@ -204,9 +207,9 @@ void DrawWorld() {
         FrontBehind(*n, n->Image);
         SetDaylightTint();
     }
-    // Weapon and spell effects run behind every window.
-    SetColor(255, 255, 255);
-    DrawCombatEffects();
+}
+
+void DrawOverhead() {
     // Overhead parts the figures walk behind.
     SetDaylightTint();
     for (int x = g_col0; x <= g_col1; ++x)

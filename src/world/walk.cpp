@@ -2,9 +2,10 @@
 // pixel step, the arrow keys with their probe points, and the camera.
 #include "world/world.h"
 
-#include "data/records.h"
-#include "shell/shell.h"
-#include "ui/ui.h"
+#include "data/collections.h"
+#include "data/clock_state.h"
+#include "data/player_state.h"
+#include "data/window_state.h"
 
 bool CellFree(int x, int y) {
     return Map.Inside(x, y) && MapTiles(x, y, 2) == 0;

@@ -1,53 +1,37 @@
-// The world: the loaded map, the camera, drawing and movement.
+// The world: loading a map, drawing it with the figures on it, the
+// player's movement and the camera.
 #pragma once
 
+#include "data/collections.h"
+#include "data/geometry.h"
+#include "data/map_state.h"
 #include "media/media.h"
 
 #include <cstdint>
 #include <vector>
 
-extern Str CurrentMapName;
-extern uint16_t MapWidth;  // largest x index
-extern uint16_t MapHeight; // largest y index
-
-// Four layers per cell; indexes [x][y][layer] as in the map file.
-struct MapGrid {
-    int w = 0, h = 0; // columns and rows
-    std::vector<uint16_t> tiles;
-    std::vector<uint8_t> sheets;
-    uint16_t& Tile(int x, int y, int l) { return tiles[((size_t)x * h + y) * 4 + l]; }
-    uint8_t& Sheet(int x, int y, int l) { return sheets[((size_t)x * h + y) * 4 + l]; }
-    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
-};
-extern MapGrid Map;
-
-// Convenience accessors named after the grids.
-inline uint16_t& MapTiles(int x, int y, int l) {
-    return Map.Tile(x, y, l);
-}
-inline uint8_t& MapSheets(int x, int y, int l) {
-    return Map.Sheet(x, y, l);
-}
-
-extern int32_t CameraX, CameraY;
-
-void CreateMap(uint16_t width, uint16_t height);
 
 // Reads "Data/Maps/" + name + ".Map" into the map globals. A cell naming a
 // tileset other than 0 and 1 or a frame outside the tileset stops the game
 // with an error naming the file and the cell.
 void LoadMap(const Str& name);
-// Checks the map cells; returns an empty string when they are valid, else a
-// description of the first bad cell.
-std::string CheckMapCells();
 
+// Which of the two passes draws the player and the summoned monster (1
+// before the enemies, 2 after them), so that a figure in front of the other
+// is drawn over it. Lifetime: per frame, carried to the next.
 extern uint8_t PlayerDrawPass;
 extern uint8_t SummonDrawPass;
-void DrawWorld();
+
+// The stages of the world drawing, in the order the frame calls them: the
+// visible cells and the ground; (blood and corpses); objects, loot piles
+// and figures; (weapon and spell effects); the overhead layer.
+void BeginWorldDrawing();
+void DrawGround();
+void DrawObjectsAndFigures();
+void DrawOverhead();
 void DrawPlayer();
 void DrawSummonedMonster();
-// True when no window is open.
-bool NoWindowOpen();
+void ResetWorldState();
 
 void UpdatePlayer();
 // A cell is free when layer 2 holds 0; cells outside the map are not free.
@@ -95,30 +79,31 @@ template <class Figure> void StepWalkCycle(Figure& f, int32_t now) {
 }
 
 // Moves a figure whose tile is already its step's destination Geschwindigkeit
-// pixels on; once 48 pixels are walked the tile left behind is freed. True
+// pixels on; once a cell (kCell pixels) is walked the tile left behind is freed. True
 // when the step ended in this call.
 template <class Figure> bool GlideStep(Figure& f) {
     if (f.aa == 0) return false;
     float s = f.Geschwindigkeit;
     int fromX = (int)f.px, fromY = (int)f.py;
+    // Move: 1 the tile below, 2 above, 3 left, 4 right (the step's target).
     switch (f.Move) {
-    case 1:
+    case kStepDown:
         f.ppy = FloatToInt(f.ppy + s), fromY -= 1;
         break;
-    case 2:
+    case kStepUp:
         f.ppy = FloatToInt(f.ppy - s), fromY += 1;
         break;
-    case 3:
+    case kStepLeft:
         f.ppx = FloatToInt(f.ppx - s), fromX += 1;
         break;
-    case 4:
+    case kStepRight:
         f.ppx = FloatToInt(f.ppx + s), fromX -= 1;
         break;
     default:
         break;
     }
     f.xo += s;
-    if (f.xo != 48.0f) return false;
+    if (f.xo != (float)kCell) return false;
     if (Map.Inside(fromX, fromY)) MapTiles(fromX, fromY, 2) = 0;
     f.aa = 0;
     f.xo = 0;

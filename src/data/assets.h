@@ -1,7 +1,9 @@
 // Fonts and pictures loaded once at start-up and used by name everywhere.
+//
+// Lifetime: per run. Loaded by start-up, never freed.
 #pragma once
 
-#include "media/media.h"
+#include "media/draw.h"
 
 extern Font* FontChancery25;
 extern Font* FontFunke16;

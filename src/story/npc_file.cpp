@@ -1,28 +1,9 @@
 // The NPC catalogue.
-#include "data/loaders.h"
+#include "story/story.h"
 
 #include "data/catalog.h"
-#include "story/story.h"
-#include "world/world.h"
+#include "data/map_state.h"
 
-#include <map>
-
-namespace {
-// Size (columns, rows) of a map, from its file header; cached per name.
-std::pair<int, int> MapSize(const Str& name, const std::string& where) {
-    static std::map<Str, std::pair<int, int>> sizes;
-    auto it = sizes.find(name);
-    if (it != sizes.end()) return it->second;
-    Str path = u"Data/Maps/" + name + u".Map";
-    Stream* s = OpenTextFile(path);
-    if (!s)
-        throw AssetError(where, "names the map \"" + ToUtf8(name) + "\", but " + ToUtf8(path) +
-                                    " is missing");
-    int w = ReadU16(s), h = ReadU16(s);
-    CloseFile(s);
-    return sizes[name] = {w + 1, h + 1};
-}
-} // namespace
 
 void LoadNpcFile() {
     const Str path = u"Data/NPCs/NPC.txt";
@@ -45,15 +26,16 @@ void LoadNpcFile() {
         n->MapName = r.Next();
         std::string where = r.Where();
         // Sound data only: a tile off its map, or a step that never ends.
-        auto [cols, rows] = MapSize(n->MapName, where);
+        int cols = 0, rows = 0;
+        MapFileSize(n->MapName, where, cols, rows);
         if (n->px >= cols || n->py >= rows)
-            throw AssetError(
+            throw DataError(
                 where, "NPC " + ToUtf8(n->Name) + " stands at (" + std::to_string((int)n->px) +
                            ", " + std::to_string((int)n->py) + "), outside its map of " +
                            std::to_string(cols) + " x " + std::to_string(rows) + " cells");
         int speed = (int)n->Geschwindigkeit;
         if (n->Typ == 1 && (speed == 0 || 48 % speed != 0))
-            throw AssetError(
+            throw DataError(
                 where, "walking speed " + std::to_string(speed) +
                            " does not divide the 48 pixels of a tile, so a step would never end");
         n->ppx = FloatToInt(n->px * 48);

@@ -1,5 +1,5 @@
 // Storage of the start-up fonts and pictures.
-#include "shell/assets.h"
+#include "data/assets.h"
 
 Font* FontChancery25 = nullptr;
 Font* FontFunke16 = nullptr;

@@ -1,0 +1,40 @@
+// 2D drawing: the drawing state, images cut into cells, fonts and text.
+#pragma once
+
+#include "media/strings.h"
+
+#include <cstdint>
+
+struct Image;
+struct Font;
+
+enum BlendMode { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
+
+void SetColor(int r, int g, int b);
+void SetAlpha(double a);
+void SetBlend(int mode);
+void SetScale(double sx, double sy);
+void SetClsColor(int r, int g, int b);
+void GetColor(int& r, int& g, int& b);
+double GetAlpha();
+int GetBlend();
+void DrawImageFrame(Image* img, double x, double y, int frame);
+void DrawRect(double x, double y, double w, double h);
+void DrawString(const Str& text, double x, double y);
+int StringWidth(const Str& text);
+int FontHeight();
+void SetFont(Font* f);
+Font* CurrentFont();
+
+// The colour that becomes transparent in pictures loaded from now on.
+void SetMaskColor(int r, int g, int b);
+Image* LoadImageFile(const Str& path, int flags = -1);
+Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int count,
+                         int flags = -1);
+int ImageWidthOf(const Image* img);
+int ImageHeightOf(const Image* img);
+int ImageFramesOf(const Image* img);
+// Reads back the RGBA of one pixel of a cell after masking (tests, tools).
+uint32_t ImagePixel(const Image* img, int frame, int x, int y);
+
+Font* LoadFontFile(const Str& path, int size, int style);

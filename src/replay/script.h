@@ -1,0 +1,35 @@
+// Replay scripts: one command a line, "FRAME COMMAND ARGS"; '#' starts a
+// comment and "#! OPTION" lines set driver options.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Command {
+    long frame = 0;
+    int line = 0;
+    std::string name;
+    std::vector<std::string> args;
+    // Parsed numbers of move, click and warp.
+    int x = 0, y = 0;
+};
+
+struct Script {
+    std::string path;
+    std::string dir; // folder of the script, for reference pictures
+    std::vector<Command> commands; // sorted by frame, stable
+    bool fast = false;
+    long fastUntil = 0; // draw only from this frame on (0: option not given)
+};
+
+// The largest frame number a script or --frames may name: about 19 days of
+// game time, far beyond any test, and safe from overflow.
+constexpr long kMaxFrame = 100000000;
+
+// Reads and checks a script; on a bad line prints "vessara-replay:
+// FILE:LINE: why" and exits with status 2.
+Script ParseScript(const std::string& path);
+// Whether a command is input (applied before its frame) or output (after).
+bool IsInput(const std::string& name);
+// Parses a whole decimal number in [lo, hi]; false otherwise.
+bool ParseBounded(const std::string& s, long lo, long hi, long& out);
