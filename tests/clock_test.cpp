@@ -8,7 +8,7 @@ namespace {
 class ClockTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         SetVirtualMillis(50000);
         ClockMinutes = 960;
         GameDay = 1;

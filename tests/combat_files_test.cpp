@@ -31,7 +31,7 @@ std::string TypeBlock(const std::string& name, int attack, int spell,
 class CombatFilesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         ASSERT_TRUE(ChangeDirectory(testsupport::ScratchDir().string()));
         WriteFile("Sound/Biss.wav", Wav());
         WriteFile("Sound/Funke.wav", Wav());

@@ -8,7 +8,7 @@ namespace {
 class CombatTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         SetVirtualMillis(300000);
         SeedRandom(77);
         CreateMap(29, 19);

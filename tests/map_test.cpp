@@ -114,11 +114,11 @@ TEST(MapTool, TmxToMapToTmxToMapIsStable) {
     std::string dir = (ScratchDir() / "rt").string();
     MapData m;
     ASSERT_EQ(ReadTmx(src, m), "");
-    EXPECT_EQ(m.tile[0][5], 767); // gid 768 = last frame of tileset 0
-    EXPECT_EQ(m.tile[1][2], 577); // the exit marker
-    EXPECT_EQ(m.tile[1][4], 100); // gid 869 = frame 100 of tileset 1
-    EXPECT_EQ(m.sheet[1][4], 1);
-    EXPECT_EQ(m.tile[2][3], 1); // gid 770 = frame 1 of tileset 1
+    EXPECT_EQ(m.Tile(2, 1, 0), 767); // gid 768 = last frame of tileset 0
+    EXPECT_EQ(m.Tile(2, 0, 1), 577); // the exit marker
+    EXPECT_EQ(m.Tile(1, 1, 1), 100); // gid 869 = frame 100 of tileset 1
+    EXPECT_EQ(m.Sheet(1, 1, 1), 1);
+    EXPECT_EQ(m.Tile(0, 1, 2), 1); // gid 770 = frame 1 of tileset 1
     ASSERT_EQ(WriteMapFile(dir + "/a.Map", m), "");
     EXPECT_EQ(Bytes(dir + "/a.Map").size(), 4u + 12u * 3 * 2);
     MapData m2, m3;
@@ -159,7 +159,7 @@ TEST(MapTool, ShortMapFileConvertsWithZeros) {
     std::string p = WriteFile("short/s.Map", Le16(1) + Le16(1) + Le16(9) + std::string(1, '\0'));
     MapData m;
     ASSERT_EQ(ReadMapFile(p, m), "");
-    EXPECT_EQ(m.cols, 2);
-    EXPECT_EQ(m.tile[0][0], 9);
-    EXPECT_EQ(m.tile[0][3], 0);
+    EXPECT_EQ(m.w, 2);
+    EXPECT_EQ(m.Tile(0, 0, 0), 9);
+    EXPECT_EQ(m.Tile(1, 1, 0), 0);
 }

@@ -17,7 +17,7 @@ std::string Le16(int v) {
 class NpcFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         if (!FontChancery25)
             FontChancery25 = LoadFontFile(S(testsupport::GameDir() + "/Chancery.ttf"), 25, 4);
         WrapProbe = 60;

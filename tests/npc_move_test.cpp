@@ -8,7 +8,7 @@ namespace {
 class NpcMoveTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         SetVirtualMillis(200000);
         SeedRandom(1234);
         CreateMap(29, 19);

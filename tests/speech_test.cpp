@@ -11,7 +11,7 @@ namespace {
 class SpeechTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         if (!FontChancery25)
             FontChancery25 = LoadFontFile(S(testsupport::GameDir() + "/Chancery.ttf"), 25, 4);
         // A probe as the game has it after the skill descriptions; the probe

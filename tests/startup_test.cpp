@@ -11,7 +11,7 @@
 class StartUpTest : public ::testing::Test {
   protected:
     // A failed start-up fails every test here rather than skipping it.
-    void SetUp() override { ASSERT_EQ(testsupport::EnsureGameStarted(), ""); }
+    void SetUp() override { ASSERT_EQ(testsupport::FreshGame(), ""); }
 };
 
 TEST_F(StartUpTest, PlayerStartValues) {

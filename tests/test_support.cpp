@@ -2,8 +2,6 @@
 
 #include "shell/shell.h"
 
-#include "shell/shell.h"
-
 #include <unistd.h>
 
 namespace testsupport {
@@ -41,16 +39,25 @@ std::string GameDir() {
     return VESSARA_GAME_DIR;
 }
 
-std::string EnsureGameStarted() {
-    static bool tried = false;
+void FreshWorld() {
+    EnsureHeadlessWindow();
+    FlushInput();
+    ClearGameState();
+}
+
+std::string FreshGame() {
+    static bool loaded = false;
     static std::string error;
-    if (tried) return error;
-    tried = true;
-    if (!ChangeDirectory(GameDir())) return error = "no game folder at " + GameDir();
-    SelectBackend(Backend::Headless);
+    EnsureHeadlessWindow();
+    FlushInput();
+    if (!ChangeDirectory(GameDir())) return "no game folder at " + GameDir();
     try {
-        StartUp();
-    } catch (const DataError& e) {
+        if (!loaded) {
+            loaded = true;
+            LoadStartUpAssets();
+        }
+        if (error.empty()) ResetGameState();
+    } catch (const FatalError& e) {
         error = e.what();
     }
     return error;

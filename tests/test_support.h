@@ -40,7 +40,11 @@ std::string WriteFile(const std::string& name, const std::string& bytes);
 uint32_t ScreenPixel(int x, int y);
 // The assembled game folder.
 std::string GameDir();
-// Runs the game's start-up once for this process in the game folder on the
-// headless backend; returns an error text, empty on success.
-std::string EnsureGameStarted();
+// The headless window and an empty game: every global cleared, no file
+// read. For tests that build their own little world.
+void FreshWorld();
+// The headless window with the start-up pictures (loaded once per
+// process), the game folder as working directory and a new game as start-up
+// leaves it. Returns an error text, empty on success.
+std::string FreshGame();
 } // namespace testsupport

@@ -10,7 +10,7 @@ namespace {
 class WalkTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        testsupport::EnsureHeadlessWindow();
+        testsupport::FreshWorld();
         FlushInput();
         SetVirtualMillis(1000);
         CreateMap(59, 44);

@@ -9,13 +9,7 @@
 namespace {
 class WorldFrameTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(testsupport::EnsureGameStarted(), ""); }
-    void TearDown() override {
-        ChangeDirectory(testsupport::GameDir());
-        CurrentMapName = u"TestMap";
-        LoadMap(CurrentMapName);
-        DaylightLevel = 255;
-    }
+    void SetUp() override { ASSERT_EQ(testsupport::FreshGame(), ""); }
     static double Brightness() {
         Pixmap pm = GrabScreenRect(0, 0, ScreenWidth(), ScreenHeight() - 100);
         double sum = 0;

@@ -15,7 +15,7 @@
 #include <sstream>
 
 namespace {
-constexpr int kFrames = 768;
+constexpr int kFrames = kTilesetFrames;
 
 std::string CellText(int layer, int x, int y) {
     return "layer " + std::to_string(layer) + ", cell (" + std::to_string(x) + ", " +
@@ -23,55 +23,15 @@ std::string CellText(int layer, int x, int y) {
 }
 } // namespace
 
-void MapData::Resize(int c, int r) {
-    cols = c;
-    rows = r;
-    for (int l = 0; l < 4; ++l) {
-        tile[l].assign((size_t)c * r, 0);
-        sheet[l].assign((size_t)c * r, 0);
-    }
-}
-
 std::string ReadMapFile(const std::string& path, MapData& m) {
     std::string d;
     if (!ReadWholeFile(path, d)) return path + ": cannot read the file";
-    if (d.size() < 4) return path + ": too short for a map header";
-    auto u16 = [&](size_t at) -> int {
-        int lo = at < d.size() ? (unsigned char)d[at] : 0;
-        int hi = at + 1 < d.size() ? (unsigned char)d[at + 1] : 0;
-        return lo | hi << 8;
-    };
-    int w = u16(0), h = u16(2);
-    m.Resize(w + 1, h + 1);
-    // Like the game, a short file reads zeros for its missing cells.
-    size_t at = 4;
-    for (int x = 0; x <= w; ++x)
-        for (int y = 0; y <= h; ++y)
-            for (int l = 0; l < 4; ++l) {
-                size_t i = (size_t)y * m.cols + x;
-                m.tile[l][i] = (uint16_t)u16(at);
-                m.sheet[l][i] = at + 2 < d.size() ? (uint8_t)d[at + 2] : 0;
-                at += 3;
-            }
-    return "";
+    std::string bad = ParseMap(d, m);
+    return bad.empty() ? "" : path + ": " + bad;
 }
 
 std::string WriteMapFile(const std::string& path, const MapData& m) {
-    std::string d;
-    auto put16 = [&](int v) {
-        d.push_back((char)(v & 0xFF));
-        d.push_back((char)((v >> 8) & 0xFF));
-    };
-    put16(m.cols - 1);
-    put16(m.rows - 1);
-    for (int x = 0; x < m.cols; ++x)
-        for (int y = 0; y < m.rows; ++y)
-            for (int l = 0; l < 4; ++l) {
-                size_t i = (size_t)y * m.cols + x;
-                put16(m.tile[l][i]);
-                d.push_back((char)m.sheet[l][i]);
-            }
-    if (!WriteWholeFile(path, d)) return path + ": cannot write the file";
+    if (!WriteWholeFile(path, EncodeMap(m))) return path + ": cannot write the file";
     return "";
 }
 
@@ -87,7 +47,8 @@ std::string ReadTmx(const std::string& path, MapData& m) {
         return path + ": only orthogonal maps can be stored";
     if (map->IntAttribute("infinite", 0) != 0) return path + ": infinite maps cannot be stored";
     int cols = map->IntAttribute("width", 0), rows = map->IntAttribute("height", 0);
-    if (cols < 1 || rows < 1 || cols > 65536 || rows > 65536) return path + ": bad map size";
+    if (cols < 1 || rows < 1 || cols > kMaxMapSide || rows > kMaxMapSide)
+        return path + ": map size must be 1 to " + std::to_string(kMaxMapSide) + " cells a side";
     if (map->IntAttribute("tilewidth", 0) != 48 || map->IntAttribute("tileheight", 0) != 48)
         return path + ": tiles must be 48 x 48 pixels";
     int firstgid[2] = {0, 0};
@@ -98,7 +59,10 @@ std::string ReadTmx(const std::string& path, MapData& m) {
     }
     if (sets != 2 || firstgid[0] < 1 || firstgid[1] < firstgid[0] + kFrames)
         return path + ": needs the two tilesets in order, each of 768 tiles";
-    m.Resize(cols, rows);
+    m.w = cols;
+    m.h = rows;
+    m.tiles.assign((size_t)cols * rows * 4, 0);
+    m.sheets.assign((size_t)cols * rows * 4, 0);
     int layer = 0;
     for (auto* el = map->FirstChildElement(); el; el = el->NextSiblingElement()) {
         std::string name = el->Name();
@@ -135,8 +99,8 @@ std::string ReadTmx(const std::string& path, MapData& m) {
             if (frame < 0 || frame >= kFrames)
                 return path + ": " + CellText(layer, x, y) + ": tile id " + tok +
                        " lies outside both tilesets";
-            m.tile[layer][(size_t)y * cols + x] = (uint16_t)frame;
-            m.sheet[layer][(size_t)y * cols + x] = (uint8_t)s;
+            m.Tile(x, y, layer) = (uint16_t)frame;
+            m.Sheet(x, y, layer) = (uint8_t)s;
         }
         std::string extra;
         if (in >> extra)
@@ -153,7 +117,7 @@ std::string WriteTmx(const std::string& path, const MapData& m, const std::strin
     std::ostringstream o;
     o << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     o << "<map version=\"1.10\" orientation=\"orthogonal\" renderorder=\"right-down\" width=\""
-      << m.cols << "\" height=\"" << m.rows
+      << m.w << "\" height=\"" << m.h
       << "\" tilewidth=\"48\" tileheight=\"48\" infinite=\"0\" nextlayerid=\"5\" "
       << "nextobjectid=\"1\">\n";
     for (int s = 0; s < 2; ++s) {
@@ -164,18 +128,17 @@ std::string WriteTmx(const std::string& path, const MapData& m, const std::strin
         o << " </tileset>\n";
     }
     for (int l = 0; l < 4; ++l) {
-        o << " <layer id=\"" << l + 1 << "\" name=\"" << names[l] << "\" width=\"" << m.cols
-          << "\" height=\"" << m.rows << "\">\n  <data encoding=\"csv\">\n";
-        for (int y = 0; y < m.rows; ++y) {
-            for (int x = 0; x < m.cols; ++x) {
-                size_t i = (size_t)y * m.cols + x;
-                int t = m.tile[l][i];
-                int gid = t == 0 ? 0 : 1 + m.sheet[l][i] * kFrames + t;
-                if (m.sheet[l][i] > 1 || t >= kFrames)
+        o << " <layer id=\"" << l + 1 << "\" name=\"" << names[l] << "\" width=\"" << m.w
+          << "\" height=\"" << m.h << "\">\n  <data encoding=\"csv\">\n";
+        for (int y = 0; y < m.h; ++y) {
+            for (int x = 0; x < m.w; ++x) {
+                int t = m.Tile(x, y, l), sh = m.Sheet(x, y, l);
+                int gid = t == 0 ? 0 : 1 + sh * kFrames + t;
+                if (sh > 1 || t >= kFrames)
                     return path + ": " + CellText(l, x, y) + ": frame " + std::to_string(t) +
-                           " of tileset " + std::to_string(m.sheet[l][i]) + " has no tile in Tiled";
+                           " of tileset " + std::to_string(sh) + " has no tile in Tiled";
                 o << gid;
-                if (!(y == m.rows - 1 && x == m.cols - 1)) o << ',';
+                if (!(y == m.h - 1 && x == m.w - 1)) o << ',';
             }
             o << '\n';
         }

@@ -1,17 +1,12 @@
 // The binary map format and its Tiled (.tmx) form, for the map tool.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include "data/map_format.h"
 
-struct MapData {
-    int cols = 0, rows = 0; // the map has cols x rows cells
-    // [layer][y * cols + x]
-    std::vector<uint16_t> tile[4];
-    std::vector<uint8_t> sheet[4];
-    void Resize(int c, int r);
-};
+#include <string>
+
+// The map tool works on the game's own map grid.
+using MapData = MapGrid;
 
 // Each returns an empty string on success or a message naming the file
 // and, where it applies, the layer and cell.

@@ -6,7 +6,6 @@
 #include "media/media.h"
 
 namespace {
-constexpr int kCell = 48;
 constexpr int kColumns = 32; // cells per row of a tileset picture
 
 void PutFrame(Pixmap& out, const Pixmap& set, int frame, int cx, int cy) {
@@ -34,15 +33,14 @@ std::string RenderMapPng(const MapData& m, const std::string& tilesetDir,
         if (!LoadPixmapPNG(path, sets[s], err)) return path + ": " + err;
     }
     Pixmap out;
-    out.width = m.cols * kCell;
-    out.height = m.rows * kCell;
+    out.width = m.w * kCell;
+    out.height = m.h * kCell;
     out.rgba.assign((size_t)out.width * out.height * 4, 0);
     for (size_t i = 3; i < out.rgba.size(); i += 4) out.rgba[i] = 255;
     for (int l = 0; l < 4; ++l)
-        for (int y = 0; y < m.rows; ++y)
-            for (int x = 0; x < m.cols; ++x) {
-                size_t i = (size_t)y * m.cols + x;
-                int t = m.tile[l][i], s = m.sheet[l][i];
+        for (int y = 0; y < m.h; ++y)
+            for (int x = 0; x < m.w; ++x) {
+                int t = m.Tile(x, y, l), s = m.Sheet(x, y, l);
                 if (t == 0 || s > 1) continue;
                 if (l == 2 && s == 0 && t == 1) continue;
                 PutFrame(out, sets[s], t, x, y);
