@@ -66,8 +66,8 @@ void MeleeBlow(TWaffe* w, TGegner* e) {
     w->SoundChannel = PlaySoundOn(w->Sound, w->SoundChannel);
     w->Spielen = 1;
     w->AImage = (uint8_t)Roll(0, w->ImageAnzahl - 1);
-    w->x = Roll(e->px * 48 - 24, e->px * 48 + iw / 4 - 24);
-    w->y = Roll(e->py * 48 - 48, e->py * 48 + ih / 4 - 48);
+    w->x = Roll(e->px * kCell - 24, e->px * kCell + iw / 4 - 24);
+    w->y = Roll(e->py * kCell - 48, e->py * kCell + ih / 4 - 48);
     HitEnemyWithWeapon(e);
     w->Start = now;
 }
@@ -194,11 +194,11 @@ void MoveArrow() {
         w->x = w->y = 0;
         return;
     }
-    static const int dx[5] = {0, -24, 0, -24, -48}, dy[5] = {0, -96, -24, 0, -24};
+    static const int dx[5] = {0, -24, 0, -24, -48}, dy[5] = {0, -2 * kCell, -24, 0, -24};
     int d = w->Zeichnen;
     if (d < 1 || d > 4) return;
     if (w->ImageSchuss)
-        DrawImageFrame(w->ImageSchuss, w->x * 48 + dx[d] - CameraX, w->y * 48 + dy[d] - CameraY,
+        DrawImageFrame(w->ImageSchuss, w->x * kCell + dx[d] - CameraX, w->y * kCell + dy[d] - CameraY,
                        d - 1);
     if (!MayMove(d, (float)w->x, (float)w->y)) {
         w->Zeichnen = 0;
@@ -233,7 +233,7 @@ void MoveEnemySpell(TGegner* e) {
     if (d < 1 || d > 4) return;
     static const int dx[5] = {0, 3, 0, 3, 0}, dy[5] = {0, 1, 0, -1, 0};
     if (z->ImageSchuss)
-        DrawImageFrame(z->ImageSchuss, z->x * 48 + dx[d] - CameraX, z->y * 48 + dy[d] - CameraY, 0);
+        DrawImageFrame(z->ImageSchuss, z->x * kCell + dx[d] - CameraX, z->y * kCell + dy[d] - CameraY, 0);
     if (!MayMove(d, z->x, z->y)) {
         z->Zeichnen = 0;
         z->x = z->y = 0;
@@ -332,8 +332,8 @@ void EnemyMeleeBlow(TGegner* e, EnemyTarget target) {
                 HitMonsterWithBlow(e);
             }
             a->AImage = (uint8_t)Roll(0, a->ImageAnzahl);
-            a->x = Roll(tx * 48 - 48, tx * 48 + wP / 2 - 48);
-            a->y = Roll(ty * 48 - 48, ty * 48 + hP / 2 - 48);
+            a->x = Roll(tx * kCell - 48, tx * kCell + wP / 2 - 48);
+            a->y = Roll(ty * kCell - 48, ty * kCell + hP / 2 - 48);
             if (a->Spielen == 0) {
                 a->SoundChannel = PlaySoundOn(a->Sound, a->SoundChannel);
                 a->Spielen = 1;
@@ -402,8 +402,8 @@ void EnemySpellShot(TGegner* e) {
         }
         if (was && z->Image)
             DrawImageFrame(z->Image,
-                           PlayerHitTileX * 48 - ImageWidthOf(z->Image) / 2 + 14 - CameraX,
-                           PlayerHitTileY * 48 - ImageHeightOf(z->Image) / 2 - CameraY, z->Frame);
+                           PlayerHitTileX * kCell - ImageWidthOf(z->Image) / 2 + 14 - CameraX,
+                           PlayerHitTileY * kCell - ImageHeightOf(z->Image) / 2 - CameraY, z->Frame);
     }
     if (!ChannelIsPlaying(z->SoundChannel)) z->Spielen = 0;
 }

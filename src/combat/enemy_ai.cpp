@@ -144,8 +144,8 @@ void TurnNpcHostile(TCharakter* npc) {
         e->Image = npc->Image;
         e->px = FloatToInt(npc->px);
         e->py = FloatToInt(npc->py);
-        e->ppx = e->px * 48;
-        e->ppy = e->py * 48;
+        e->ppx = e->px * kCell;
+        e->ppy = e->py * kCell;
         e->MapName = npc->MapName;
         e->NPC = 0;
     }

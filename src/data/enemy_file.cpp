@@ -2,6 +2,7 @@
 #include "data/loaders.h"
 
 #include "data/catalog.h"
+#include "data/geometry.h"
 
 void PrepareSound(const Str& name, ::Sound*& sound, Channel*& channel, uint8_t& playing) {
     sound = LoadSoundFile(u"Sound/" + name + u".wav", 0);
@@ -20,7 +21,7 @@ const Str kMonsters = u"Data/NPCs/BeschworenesMonster.txt";
 // A speed the step logic can finish: a whole number that divides 48.
 void CheckSpeed(float speed, const std::string& where) {
     int s = (int)speed;
-    if (speed != (float)s || s <= 0 || 48 % s != 0)
+    if (speed != (float)s || s <= 0 || kCell % s != 0)
         throw DataError(where, "speed " + std::to_string(speed) +
                                     " does not divide the 48 pixels of a tile");
 }
@@ -123,8 +124,8 @@ void LoadEnemyFile() {
         e->Zufall = 1;
         e->HP = e->HPMax;
         // The file gives the tile; the figure stands on it.
-        e->ppx = e->px * 48;
-        e->ppy = e->py * 48;
+        e->ppx = e->px * kCell;
+        e->ppy = e->py * kCell;
         if (e->NPC == 0) {
             SetMaskColor(255, 255, 255);
             e->Image = LoadAnimImageFile(u"Grafik/Gegner/Gegner" + IntToString(e->Typ) + u".png",

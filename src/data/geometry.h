@@ -24,3 +24,7 @@ inline bool IsFacing(int sframe) {
 
 // Move, PosMove, Bewegen: the step a figure takes, named after where it goes.
 enum StepCode : uint8_t { kStepNone = 0, kStepDown = 1, kStepUp = 2, kStepLeft = 3, kStepRight = 4 };
+
+// A large figure cell (72 x 96) is drawn this far left of and above the
+// pixel position of its tile, so that its feet stand on the tile.
+constexpr int kFigureDX = 12, kFigureDY = 48;

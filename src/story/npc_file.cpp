@@ -2,6 +2,7 @@
 #include "story/story.h"
 
 #include "data/catalog.h"
+#include "data/geometry.h"
 #include "data/map_state.h"
 
 
@@ -34,12 +35,12 @@ void LoadNpcFile() {
                            ", " + std::to_string((int)n->py) + "), outside its map of " +
                            std::to_string(cols) + " x " + std::to_string(rows) + " cells");
         int speed = (int)n->Geschwindigkeit;
-        if (n->Typ == 1 && (speed == 0 || 48 % speed != 0))
+        if (n->Typ == 1 && (speed == 0 || kCell % speed != 0))
             throw DataError(
                 where, "walking speed " + std::to_string(speed) +
                            " does not divide the 48 pixels of a tile, so a step would never end");
-        n->ppx = FloatToInt(n->px * 48);
-        n->ppy = FloatToInt(n->py * 48);
+        n->ppx = FloatToInt(n->px * kCell);
+        n->ppy = FloatToInt(n->py * kCell);
         // Only NPCs of the loaded map mark their tiles on it; the others mark
         // theirs when their map is shown.
         if (n->MapName == CurrentMapName && Map.Inside((int)n->px, (int)n->py))

@@ -18,11 +18,11 @@ int g_col0, g_col1, g_row0, g_row1;
 
 void VisibleCells() {
     int sw = ScreenWidth(), sh = ScreenHeight();
-    if (MapWidth >= sw / 48 && MapHeight >= sh / 48) {
-        g_col0 = CameraX / 48;
-        g_col1 = CameraX / 48 + sw / 48 + 1;
-        g_row0 = CameraY / 48;
-        g_row1 = CameraY / 48 + sh / 48 + 1;
+    if (MapWidth >= sw / kCell && MapHeight >= sh / kCell) {
+        g_col0 = CameraX / kCell;
+        g_col1 = CameraX / kCell + sw / kCell + 1;
+        g_row0 = CameraY / kCell;
+        g_row1 = CameraY / kCell + sh / kCell + 1;
         if (g_col1 > MapWidth) g_col1 = MapWidth;
         if (g_row1 > MapHeight) g_row1 = MapHeight;
     } else {
@@ -40,7 +40,7 @@ void VisibleCells() {
 }
 
 void DrawCell(int x, int y, int l) {
-    DrawImageFrame(Tilesets[MapSheets(x, y, l)], x * 48 - CameraX, y * 48 - CameraY,
+    DrawImageFrame(Tilesets[MapSheets(x, y, l)], x * kCell - CameraX, y * kCell - CameraY,
                    MapTiles(x, y, l));
 }
 
@@ -82,7 +82,7 @@ template <class Figure> void FrontBehind(Figure& f, Image* img) {
     int fx = (int)f.px, fy = (int)f.py;
     int px = (int)Player->px, py = (int)Player->py;
     if (fx != px && fx != px + 1 && fx != px - 1) return;
-    double x = f.ppx - CameraX - 12, y = f.ppy - CameraY - 48;
+    double x = f.ppx - CameraX - kFigureDX, y = f.ppy - CameraY - kFigureDY;
     int frame = f.SFrame + f.Frame;
     if (fy == py + 1 || fy == py + 2) {
         DrawPlayer();
@@ -100,7 +100,7 @@ void DrawPlayer() {
     TCharakter& p = *Player;
     FlashColour(p, true);
     int f = p.SFrame + p.Frame;
-    double x = p.ppx - CameraX - 12, y = p.ppy - CameraY - 48;
+    double x = p.ppx - CameraX - kFigureDX, y = p.ppy - CameraY - kFigureDY;
     if (HasShield() && (p.SFrame == 0 || p.SFrame == 3))
         DrawImageFrame(EquipOffHand->ImageGross, x, y, f);
     DrawImageFrame(ImgKoerperGross, x, y, f);
@@ -123,7 +123,7 @@ void DrawSummonedMonster() {
         m.EffektBlau = 0;
     }
     FlashColour(m, false);
-    DrawImageFrame(m.Image, m.ppx - CameraX - 12, m.ppy - CameraY - 48, m.SFrame + m.Frame);
+    DrawImageFrame(m.Image, m.ppx - CameraX - kFigureDX, m.ppy - CameraY - kFigureDY, m.SFrame + m.Frame);
     if (m.px == (int)Player->px) {
         if (m.py > (int)Player->py)
             PlayerDrawPass = 1;
@@ -159,7 +159,7 @@ void DrawObjectsAndFigures() {
     // Loot piles.
     for (TBehaelter* c : *ContainerList)
         if (c->x != 0 && c->y != 0 && c->NPC == 1)
-            DrawImageFrame(ImgGold, c->x * 48 - CameraX, c->y * 48 - CameraY, 0);
+            DrawImageFrame(ImgGold, c->x * kCell - CameraX, c->y * kCell - CameraY, 0);
     // The player's flash colours.
     if (Player->Angegriffen == 1) {
         Player->EffektRot = 255;
@@ -185,7 +185,7 @@ void DrawObjectsAndFigures() {
         }
         if (e->Exist != 1 || e->MapName != CurrentMapName || e->NPC != 0) continue;
         FlashColour(*e, false);
-        DrawImageFrame(e->Image, e->ppx - CameraX - 12, e->ppy - CameraY - 48,
+        DrawImageFrame(e->Image, e->ppx - CameraX - kFigureDX, e->ppy - CameraY - kFigureDY,
                        e->SFrame + e->Frame);
         FrontBehind(*e, e->Image);
         if (e->px == SummonedMonster->px) {
@@ -202,7 +202,7 @@ void DrawObjectsAndFigures() {
     SetDaylightTint();
     for (TCharakter* n : *NpcList) {
         if (n->MapName != CurrentMapName) continue;
-        DrawImageFrame(n->Image, n->ppx - CameraX - 12, n->ppy - CameraY - 48,
+        DrawImageFrame(n->Image, n->ppx - CameraX - kFigureDX, n->ppy - CameraY - kFigureDY,
                        n->SFrame + n->Frame);
         FrontBehind(*n, n->Image);
         SetDaylightTint();

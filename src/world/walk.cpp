@@ -13,9 +13,9 @@ bool CellFree(int x, int y) {
 
 void ClampCamera() {
     if (CameraX < 0) CameraX = 0;
-    if (CameraX > MapWidth * 48 - ScreenWidth()) CameraX = MapWidth * 48 - ScreenWidth();
+    if (CameraX > MapWidth * kCell - ScreenWidth()) CameraX = MapWidth * kCell - ScreenWidth();
     if (CameraY < 0) CameraY = 0;
-    if (CameraY > MapHeight * 48 - ScreenHeight()) CameraY = MapHeight * 48 - ScreenHeight();
+    if (CameraY > MapHeight * kCell - ScreenHeight()) CameraY = MapHeight * kCell - ScreenHeight();
 }
 
 // The exit check of the current cell: connections come with their own work.
@@ -63,26 +63,26 @@ void Step() {
     switch (p.Move) {
     case 1:
         p.ppy = FloatToInt(p.ppy + s);
-        if (p.ppy > sh2 && p.ppy < MapHeight * 48 - sh2 - 48) CameraY = FloatToInt(CameraY + s);
+        if (p.ppy > sh2 && p.ppy < MapHeight * kCell - sh2 - kCell) CameraY = FloatToInt(CameraY + s);
         break;
     case 2:
         p.ppy = FloatToInt(p.ppy - s);
-        if (p.ppy > sh2 && p.ppy < MapHeight * 48 - sh2) CameraY = FloatToInt(CameraY - s);
+        if (p.ppy > sh2 && p.ppy < MapHeight * kCell - sh2) CameraY = FloatToInt(CameraY - s);
         break;
     case 3:
         p.ppx = FloatToInt(p.ppx - s);
-        if (p.ppx > sw2 && p.ppx < MapWidth * 48 - sw2) CameraX = FloatToInt(CameraX - s);
+        if (p.ppx > sw2 && p.ppx < MapWidth * kCell - sw2) CameraX = FloatToInt(CameraX - s);
         break;
     case 4:
         p.ppx = FloatToInt(p.ppx + s);
-        if (p.ppx > sw2 && p.ppx < MapWidth * 48 - sw2) CameraX = FloatToInt(CameraX + s);
+        if (p.ppx > sw2 && p.ppx < MapWidth * kCell - sw2) CameraX = FloatToInt(CameraX + s);
         break;
     default:
         break;
     }
     p.aa = 0;
-    p.px = (float)FloatToInt((p.ppx + s) / 48.0f + 0.5f);
-    p.py = (float)FloatToInt((p.ppy + s) / 48.0f + 0.5f);
+    p.px = (float)FloatToInt((p.ppx + s) / (float)kCell + 0.5f);
+    p.py = (float)FloatToInt((p.ppy + s) / (float)kCell + 0.5f);
     if ((int)p.px != p.px_alt || (int)p.py != p.py_alt) {
         if (Map.Inside(p.px_alt, p.py_alt)) MapTiles(p.px_alt, p.py_alt, 2) = 0;
         p.px_alt = (int)p.px;
@@ -111,8 +111,8 @@ void Keys() {
         p.cpy2 = p.ppy + 47;
         nx = px + 1, ny = py;
         bound = px < MapWidth - 1;
-        ax = FloatToInt((p.cpx1 + s) / 48.0f), ay = p.cpy1 / 48;
-        bx = FloatToInt((p.cpx2 + s) / 48.0f), by = p.cpy2 / 48;
+        ax = FloatToInt((p.cpx1 + s) / (float)kCell), ay = p.cpy1 / kCell;
+        bx = FloatToInt((p.cpx2 + s) / (float)kCell), by = p.cpy2 / kCell;
         ownA = own(ax, ay);
         move = 4, sframe = 3, richtung = 2;
     } else if (KeyIsDown(VK_LEFT)) {
@@ -121,8 +121,8 @@ void Keys() {
         p.cpx2 = p.cpy2 = 0;
         nx = px - 1, ny = py;
         bound = px > 0;
-        ax = FloatToInt((p.ppx + 9 - s) / 48.0f), ay = (p.ppy + 16) / 48;
-        bx = FloatToInt((p.cpx1 - s) / 48.0f), by = p.cpy1 / 48;
+        ax = FloatToInt((p.ppx + 9 - s) / (float)kCell), ay = (p.ppy + 16) / kCell;
+        bx = FloatToInt((p.cpx1 - s) / (float)kCell), by = p.cpy1 / kCell;
         ownA = own(ax, ay);
         move = 3, sframe = 9, richtung = 4;
     } else if (KeyIsDown(VK_UP)) {
@@ -131,9 +131,9 @@ void Keys() {
         p.cpx2 = p.cpy2 = 0;
         nx = px, ny = py - 1;
         bound = py > 0;
-        ax = (p.ppx + 9) / 48, ay = FloatToInt((p.ppy + 16 - s) / 48.0f);
-        bx = p.cpx1 / 48, by = FloatToInt((p.cpy1 - s) / 48.0f);
-        ownA = own(p.ppx / 48, ay); // this one test leaves out the 9 pixels
+        ax = (p.ppx + 9) / kCell, ay = FloatToInt((p.ppy + 16 - s) / (float)kCell);
+        bx = p.cpx1 / kCell, by = FloatToInt((p.cpy1 - s) / (float)kCell);
+        ownA = own(p.ppx / kCell, ay); // this one test leaves out the 9 pixels
         move = 2, sframe = 0, richtung = 1;
     } else if (KeyIsDown(VK_DOWN)) {
         p.cpx1 = p.ppx + 9;
@@ -142,8 +142,8 @@ void Keys() {
         p.cpy2 = p.ppy + 47;
         nx = px, ny = py + 1;
         bound = py < MapHeight - 1;
-        ax = p.cpx1 / 48, ay = FloatToInt((p.cpy1 + s) / 48.0f);
-        bx = p.cpx2 / 48, by = FloatToInt((p.cpy2 + s) / 48.0f);
+        ax = p.cpx1 / kCell, ay = FloatToInt((p.cpy1 + s) / (float)kCell);
+        bx = p.cpx2 / kCell, by = FloatToInt((p.cpy2 + s) / (float)kCell);
         ownA = own(ax, ay);
         move = 1, sframe = 6, richtung = 3;
     } else {
