@@ -4,6 +4,8 @@
 #include "media/media_internal.h"
 #include "media/image_internal.h"
 
+#include <map>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -93,9 +95,41 @@ void SetMaskColor(int r, int g, int b) {
     st.maskB = Clamp8(b);
 }
 
+namespace {
+// Pictures once loaded are kept: loading the same file again with the same
+// cells, flags and mask colour hands out the same image. The file's size
+// and time stamp are part of the key, so a file written anew is read anew.
+std::map<std::string, Image*>& Loaded() {
+    static std::map<std::string, Image*> images;
+    return images;
+}
+
+std::string CacheKey(const std::string& p, int cellW, int cellH, int first, int count, int flags,
+                     bool whole) {
+    struct stat st;
+    if (stat(p.c_str(), &st) != 0) return std::string();
+    const auto& d = media::State();
+    std::string k = p;
+    for (long long v : {(long long)st.st_size, (long long)st.st_mtim.tv_sec,
+                        (long long)st.st_mtim.tv_nsec, (long long)cellW, (long long)cellH,
+                        (long long)first, (long long)count, (long long)flags, (long long)whole,
+                        (long long)d.maskR, (long long)d.maskG, (long long)d.maskB})
+        k += "|" + std::to_string(v);
+    return k;
+}
+} // namespace
+
 static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int count, int flags,
                         bool whole) {
     std::string p = media::PathOf(path);
+    std::string key = CacheKey(p, cellW, cellH, first, count, flags, whole);
+    if (!key.empty()) {
+        auto it = Loaded().find(key);
+        if (it != Loaded().end()) {
+            media::NoteOpened(p);
+            return it->second;
+        }
+    }
     Pixmap pm;
     std::string err;
     if (!LoadPixmapPNG(p, pm, err)) throw DataError(p, err);
@@ -133,6 +167,7 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     }
     media::BuildTextures(img, pm);
     img->pixels = std::move(pm);
+    if (!key.empty()) Loaded()[key] = img;
     return img;
 }
 
