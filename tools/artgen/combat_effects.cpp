@@ -3,7 +3,8 @@
 // through colour ramps (dark rim, bright core); solid things such as arrows
 // and teeth are outlined pieces.
 #include "combat.h"
-#include "combat_paint.h"
+#include "glow.h"
+#include "parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -121,7 +122,7 @@ std::vector<StreakPt> CurveStreak(Vec2 a, Vec2 m, Vec2 b, float tail, float head
     for (int i = 0; i <= n; ++i) {
         float f = tail + (head - tail) * i / n;
         float u = static_cast<float>(i) / n;
-        Vec2 p = Lerp(Lerp(a, m, f), Lerp(m, b, f), f);
+        Vec2 p = Mid(Mid(a, m, f), Mid(m, b, f), f);
         float shape = u < 0.8f ? std::pow(u / 0.8f, 1.1f) : (1.0f - u) / 0.2f * 0.8f + 0.2f;
         if (i == n) shape = 0.05f;
         pts.push_back({p, width * shape, bright * (0.55f + 0.45f * u)});
@@ -137,7 +138,7 @@ std::vector<StreakPt> LineStreak(Vec2 from, Vec2 to, float width, float bright, 
         float shape = pointed ? (u < 0.85f ? 0.25f + 0.75f * u / 0.85f : (1.0f - u) / 0.15f)
                               : std::sin(u * kPi) * 0.9f + 0.1f;
         pts.push_back(
-            {Lerp(from, to, u), std::max(0.0f, width * shape), bright * (0.5f + 0.5f * u)});
+            {Mid(from, to, u), std::max(0.0f, width * shape), bright * (0.5f + 0.5f * u)});
     }
     return pts;
 }
@@ -427,9 +428,9 @@ Pixmap SpearThrust() {
         std::vector<std::vector<StreakPt>> lines;
         for (int k = -1; k <= 1; k += 2) {
             Vec2 n{-dir.y * 7.0f * k, dir.x * 7.0f * k};
-            lines.push_back(LineStreak(
-                {back.x + n.x, back.y + n.y},
-                {Lerp(back, tip, 0.7f).x + n.x, Lerp(back, tip, 0.7f).y + n.y}, 1.4f, 0.7f, true));
+            lines.push_back(LineStreak({back.x + n.x, back.y + n.y},
+                                       {Mid(back, tip, 0.7f).x + n.x, Mid(back, tip, 0.7f).y + n.y},
+                                       1.4f, 0.7f, true));
         }
         PaintField(
             cv, ox, 0, kCell, kCell,
@@ -466,7 +467,7 @@ Pixmap DaggerStabs() {
             Vec2 tip = at[k];
             Vec2 back{tip.x - dir[k].x * 28.0f, tip.y - dir[k].y * 28.0f};
             stabs.push_back(
-                LineStreak(age == 0 ? back : Lerp(back, tip, 0.5f), tip, 4.6f, 1.0f, true));
+                LineStreak(age == 0 ? back : Mid(back, tip, 0.5f), tip, 4.6f, 1.0f, true));
             stars.push_back({tip, age == 0 ? 14.0f : 8.0f});
         }
         PaintField(

@@ -4,7 +4,8 @@
 // robber and the stranger are townsfolk figures with weapons, ears and a
 // mask painted over them.
 #include "combat.h"
-#include "combat_paint.h"
+#include "glow.h"
+#include "parts.h"
 #include "npcs.h"
 
 #include <algorithm>
@@ -303,7 +304,7 @@ Joints MakeJoints(int row, int frame, float build, float height) {
                 hand.x += sx[k] * 0.6f;
             }
             s.hand[k] = hand;
-            s.elbow[k] = Lerp(s.shoulder[k], hand, 0.5f);
+            s.elbow[k] = Mid(s.shoulder[k], hand, 0.5f);
             s.elbow[k].x += sx[k] * 0.8f;
             s.hip[k] = {kCx + sx[k] * 4.2f * build, 71.0f + bob};
             Vec2 ankle{kCx + sx[k] * 4.4f * build, 86.3f};
@@ -311,7 +312,7 @@ Joints MakeJoints(int row, int frame, float build, float height) {
             if (l > 0) ankle.y += 1.4f;
             if (l < 0) ankle.y -= 2.6f;
             s.ankle[k] = ankle;
-            s.knee[k] = Lerp(s.hip[k], ankle, 0.5f);
+            s.knee[k] = Mid(s.hip[k], ankle, 0.5f);
             s.foot[k] = {ankle.x + sx[k] * 0.3f, ankle.y + 2.6f};
         }
     } else {
@@ -324,7 +325,7 @@ Joints MakeJoints(int row, int frame, float build, float height) {
             float a = armFwd[k];
             s.shoulder[k] = {X(-0.5f), 57.5f + bob};
             s.hand[k] = {X(1.0f + 6.5f * a), 71.5f + bob - std::fabs(a) * 1.2f};
-            s.elbow[k] = Lerp(s.shoulder[k], s.hand[k], 0.5f);
+            s.elbow[k] = Mid(s.shoulder[k], s.hand[k], 0.5f);
             s.elbow[k].x += s.dir * (a > 0 ? -0.6f : -1.0f);
             s.hip[k] = {X(0.0f), 71.0f + bob};
             float l = legFwd[k];
@@ -611,13 +612,12 @@ Pixmap MakeGoblin() {
             Vec2 q2 =
                 s.side ? Vec2{q.x - s.dir * 3.0f, q.y - 10.0f} : Vec2{q.x + 4.0f, q.y - 11.0f};
             L.Begin(row == kUp ? 47.0f : 3.0f)
-                .Add(Capsule(Lerp(q2, q, -0.15f), Lerp(q2, q, -0.35f), 0.9f, 0.9f),
-                     Rgb(196, 60, 48))
-                .Add(Capsule({Lerp(q2, q, -0.15f).x + 2.0f, Lerp(q2, q, -0.15f).y},
-                             {Lerp(q2, q, -0.35f).x + 2.0f, Lerp(q2, q, -0.35f).y}, 0.9f, 0.9f),
+                .Add(Capsule(Mid(q2, q, -0.15f), Mid(q2, q, -0.35f), 0.9f, 0.9f), Rgb(196, 60, 48))
+                .Add(Capsule({Mid(q2, q, -0.15f).x + 2.0f, Mid(q2, q, -0.15f).y},
+                             {Mid(q2, q, -0.35f).x + 2.0f, Mid(q2, q, -0.35f).y}, 0.9f, 0.9f),
                      Rgb(226, 214, 180))
                 .Add(Capsule(q, q2, 1.9f, 2.2f), Rgb(120, 74, 40))
-                .Add(Capsule(Lerp(q, q2, 0.3f), Lerp(q, q2, 0.4f), 2.0f, 2.3f), Rgb(86, 52, 30));
+                .Add(Capsule(Mid(q, q2, 0.3f), Mid(q, q2, 0.4f), 2.0f, 2.3f), Rgb(86, 52, 30));
         }
         // the bow in the left hand (in side views the near hand)
         int k = s.side ? s.near : 0;
@@ -716,8 +716,8 @@ Pixmap MakeRobber() {
         };
         L.Begin(52)
             .Add(Capsule({fist.x - d.x * 3.0f, fist.y - d.y * 3.0f}, end, 1.5f, 3.6f), wood)
-            .Add(Circle(Lerp(fist, end, 0.82f), 0.8f), Rgb(150, 150, 156))
-            .Add(Circle({Lerp(fist, end, 0.66f).x + 1.5f, Lerp(fist, end, 0.66f).y}, 0.7f),
+            .Add(Circle(Mid(fist, end, 0.82f), 0.8f), Rgb(150, 150, 156))
+            .Add(Circle({Mid(fist, end, 0.66f).x + 1.5f, Mid(fist, end, 0.66f).y}, 0.7f),
                  Rgb(150, 150, 156));
         AddFist(L, fist, skin, 53);
     });

@@ -1,7 +1,8 @@
 // Icons of 40 x 40 for the weapons and spells, drawn on the hotkey bar and
 // in the selection box: the object alone on the white mask, outlined.
 #include "combat.h"
-#include "combat_paint.h"
+#include "glow.h"
+#include "parts.h"
 
 #include <cmath>
 

@@ -10,7 +10,9 @@
 // body strip and is cut out of the clothes strip).
 #pragma once
 
-#include "canvas.h"
+#include "color.h"
+
+#include "media/media.h"
 
 #include <optional>
 

@@ -1,5 +1,7 @@
 #include "npcs.h"
 
+#include "canvas.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -290,50 +292,13 @@ std::vector<NpcArt> Townsfolk() {
 
 // ------------------------------------------------------------------ portrait painting
 
-using Sd = std::function<float(Vec2)>;
-using Pt = std::function<Color(Vec2)>;
-
-Vec2 Mid(Vec2 a, Vec2 b, float t) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-
-Pt Solid(Color c) {
-    return [c](Vec2) { return c; };
-}
-
-Sd Circle(Vec2 c, float r) {
-    return [=](Vec2 p) { return SdCircle(p, c, r); };
-}
-
-Sd Oval(Vec2 c, float rx, float ry) {
-    return [=](Vec2 p) { return SdEllipse(p, c, rx, ry); };
-}
-
-Sd Segment(Vec2 a, Vec2 b, float ra, float rb) {
-    return [=](Vec2 p) { return SdCapsule(p, a, b, ra, rb); };
-}
-
-Sd Polygon(std::vector<Vec2> pts, float round) {
-    return [pts, round](Vec2 p) { return SdPolygon(p, pts) - round; };
-}
-
-// A smooth stroke along a polyline.
-Sd Stroke(std::vector<Vec2> pts, float r) {
-    return [pts, r](Vec2 p) {
-        float d = 1e9f;
-        for (size_t i = 0; i + 1 < pts.size(); ++i)
-            d = std::min(d, SdCapsule(p, pts[i], pts[i + 1], r, r));
-        return d;
-    };
-}
-
 // Painting with soft light from the upper left: every shape is treated as a
 // cushion whose rim curves away from the viewer over `bulge` pixels.
 class PortraitPainter {
   public:
     explicit PortraitPainter(Canvas& c) : c_(c) {}
 
-    void Shape(const Sd& sd, const Pt& paint, float bulge, bool outline = true,
+    void Shape(const Sdf& sd, const Paint& paint, float bulge, bool outline = true,
                float alpha = 1.0f) {
         for (int j = 0; j < c_.Height(); ++j)
             for (int i = 0; i < c_.Width(); ++i) {
@@ -353,7 +318,7 @@ class PortraitPainter {
 
     // Flat colour laid over what is there, fading in over `feather` pixels
     // inside the shape's edge.
-    void Glaze(const Sd& sd, Color col, float alpha, float feather) {
+    void Glaze(const Sdf& sd, Color col, float alpha, float feather) {
         for (int j = 0; j < c_.Height(); ++j)
             for (int i = 0; i < c_.Width(); ++i) {
                 Vec2 p{i + 0.5f, j + 0.5f};
@@ -365,7 +330,7 @@ class PortraitPainter {
     }
 
     // Like Glaze, but the colour depends on the place.
-    void GlazeWith(const Sd& sd, const std::function<float(Vec2)>& alpha, Color col) {
+    void GlazeWith(const Sdf& sd, const std::function<float(Vec2)>& alpha, Color col) {
         for (int j = 0; j < c_.Height(); ++j)
             for (int i = 0; i < c_.Width(); ++i) {
                 Vec2 p{i + 0.5f, j + 0.5f};
@@ -377,7 +342,7 @@ class PortraitPainter {
     }
 
   private:
-    static float Lambert(const Sd& sd, Vec2 p, float d, float bulge) {
+    static float Lambert(const Sdf& sd, Vec2 p, float d, float bulge) {
         const float e = 0.5f;
         float gx = sd({p.x + e, p.y}) - sd({p.x - e, p.y});
         float gy = sd({p.x, p.y + e}) - sd({p.x, p.y - e});
@@ -403,7 +368,7 @@ class PortraitPainter {
 };
 
 // Hair strands: light and dark streaks along lines that run out from `from`.
-Pt Strands(Color hc, Vec2 from, float density) {
+Paint Strands(Color hc, Vec2 from, float density) {
     return [=](Vec2 p) {
         float a = std::atan2(p.y - from.y, p.x - from.x);
         float v = std::sin(a * density + 0.6f * std::sin(p.y * 0.35f + p.x * 0.2f));
@@ -413,7 +378,7 @@ Pt Strands(Color hc, Vec2 from, float density) {
     };
 }
 
-Pt MailRings(Color c) {
+Paint MailRings(Color c) {
     return [c](Vec2 p) {
         int row = static_cast<int>(std::floor(p.y / 2.5f));
         float x = p.x + (row & 1) * 1.5f;
@@ -424,7 +389,7 @@ Pt MailRings(Color c) {
     };
 }
 
-Pt Weave(Color c) {
+Paint Weave(Color c) {
     return [c](Vec2 p) {
         int a = static_cast<int>(std::floor(p.x / 2.0f + p.y / 4.0f));
         int b = static_cast<int>(std::floor(p.y / 2.0f));
@@ -432,7 +397,7 @@ Pt Weave(Color c) {
     };
 }
 
-Pt Cloth(Color c) {
+Paint Cloth(Color c) {
     return [c](Vec2 p) {
         float v = std::sin(p.x * 0.45f + 0.8f * std::sin(p.y * 0.15f));
         return Scale(c, 1.0f + 0.06f * v);
@@ -496,27 +461,27 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
     }
 
     // ---- torso and clothes
-    Sd torso = Polygon({{c.x - 12.0f * w, 71.0f},
-                        {c.x + 12.0f * w, 71.0f},
-                        {c.x + 34.0f * w, 82.0f},
-                        {c.x + 42.0f * w, 100.0f},
-                        {c.x - 42.0f * w, 100.0f},
-                        {c.x - 34.0f * w, 82.0f}},
-                       5.0f);
+    Sdf torso = Poly({{c.x - 12.0f * w, 71.0f},
+                      {c.x + 12.0f * w, 71.0f},
+                      {c.x + 34.0f * w, 82.0f},
+                      {c.x + 42.0f * w, 100.0f},
+                      {c.x - 42.0f * w, 100.0f},
+                      {c.x - 34.0f * w, 82.0f}},
+                     5.0f);
     Color garment = L.tunicColor;
-    Pt garmentPaint = L.tunicPattern == ClothPattern::Mail ? MailRings(garment) : Cloth(garment);
+    Paint garmentPaint = L.tunicPattern == ClothPattern::Mail ? MailRings(garment) : Cloth(garment);
     if (L.sleeves == 0) {
         // bare, strong shoulders and arms, a sleeveless shirt
-        pp.Shape(torso, Solid(skin), 10.0f);
+        pp.Shape(torso, Flat(skin), 10.0f);
         for (int e = -1; e <= 1; e += 2)
-            pp.Shape(Oval({c.x + e * 31.0f * w, 93.0f}, 10.0f * w, 18.0f), Solid(skin), 9.0f);
-        Sd shirt = Polygon({{c.x - 12.0f, 71.5f},
-                            {c.x + 12.0f, 71.5f},
-                            {c.x + 19.0f * w, 76.0f},
-                            {c.x + 22.0f * w, 100.0f},
-                            {c.x - 22.0f * w, 100.0f},
-                            {c.x - 19.0f * w, 76.0f}},
-                           2.0f);
+            pp.Shape(Oval({c.x + e * 31.0f * w, 93.0f}, 10.0f * w, 18.0f), Flat(skin), 9.0f);
+        Sdf shirt = Poly({{c.x - 12.0f, 71.5f},
+                          {c.x + 12.0f, 71.5f},
+                          {c.x + 19.0f * w, 76.0f},
+                          {c.x + 22.0f * w, 100.0f},
+                          {c.x - 22.0f * w, 100.0f},
+                          {c.x - 19.0f * w, 76.0f}},
+                         2.0f);
         pp.Shape(shirt, garmentPaint, 8.0f);
     } else {
         pp.Shape(torso, garmentPaint, 12.0f);
@@ -525,46 +490,46 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
     if (!L.cloak || !hoodUp) {
         bool laced = !L.apron && !L.chain && !L.tabard && L.tunicHem < 80.0f && L.sleeves != 0;
         if (laced) {
-            Sd vee = Polygon({{c.x - 7.0f, 70.0f}, {c.x + 7.0f, 70.0f}, {c.x, 86.0f}}, 1.0f);
-            pp.Shape(vee, Solid(L.trimColor), 3.0f);
-            Sd inner = Polygon({{c.x - 5.0f, 70.0f}, {c.x + 5.0f, 70.0f}, {c.x, 83.0f}}, 0.5f);
-            pp.Shape(inner, Solid(skin), 4.0f, false);
+            Sdf vee = Poly({{c.x - 7.0f, 70.0f}, {c.x + 7.0f, 70.0f}, {c.x, 86.0f}}, 1.0f);
+            pp.Shape(vee, Flat(L.trimColor), 3.0f);
+            Sdf inner = Poly({{c.x - 5.0f, 70.0f}, {c.x + 5.0f, 70.0f}, {c.x, 83.0f}}, 0.5f);
+            pp.Shape(inner, Flat(skin), 4.0f, false);
             for (int k = 0; k < 3; ++k) {
                 float y = 74.0f + k * 3.2f, hw = 4.2f - k * 1.1f;
-                pp.Shape(Segment({c.x - hw, y}, {c.x + hw, y + 1.6f}, 0.5f, 0.5f),
-                         Solid(Darker(L.trimColor, 0.3f)), 1.0f, false);
+                pp.Shape(Capsule({c.x - hw, y}, {c.x + hw, y + 1.6f}, 0.5f, 0.5f),
+                         Flat(Darker(L.trimColor, 0.3f)), 1.0f, false);
             }
         } else {
-            pp.Shape(Oval({c.x, 71.0f}, 12.5f, 6.5f), Solid(L.trimColor), 3.0f);
-            pp.Shape(Oval({c.x, 70.0f}, 10.0f, 4.8f), Solid(skin), 4.0f, false);
+            pp.Shape(Oval({c.x, 71.0f}, 12.5f, 6.5f), Flat(L.trimColor), 3.0f);
+            pp.Shape(Oval({c.x, 70.0f}, 10.0f, 4.8f), Flat(skin), 4.0f, false);
         }
     }
     if (L.apron) {
         Color a = L.apronColor;
         float half = 11.0f * w;
-        pp.Shape(Polygon({{c.x - half, 79.0f},
-                          {c.x + half, 79.0f},
-                          {c.x + half + 2.0f, 100.0f},
-                          {c.x - half - 2.0f, 100.0f}},
-                         1.2f),
+        pp.Shape(Poly({{c.x - half, 79.0f},
+                       {c.x + half, 79.0f},
+                       {c.x + half + 2.0f, 100.0f},
+                       {c.x - half - 2.0f, 100.0f}},
+                      1.2f),
                  Cloth(a), 6.0f);
         for (int e = -1; e <= 1; e += 2)
             pp.Shape(
-                Segment({c.x + e * (half - 1.5f), 80.0f}, {c.x + e * 10.5f * w, 70.5f}, 1.6f, 1.6f),
-                Solid(a), 2.0f);
+                Capsule({c.x + e * (half - 1.5f), 80.0f}, {c.x + e * 10.5f * w, 70.5f}, 1.6f, 1.6f),
+                Flat(a), 2.0f);
         // stitching along the top of the bib
-        pp.Shape(Segment({c.x - half + 1.5f, 81.6f}, {c.x + half - 1.5f, 81.6f}, 0.35f, 0.35f),
-                 Solid(Lighter(a, 0.35f)), 1.0f, false, 0.8f);
+        pp.Shape(Capsule({c.x - half + 1.5f, 81.6f}, {c.x + half - 1.5f, 81.6f}, 0.35f, 0.35f),
+                 Flat(Lighter(a, 0.35f)), 1.0f, false, 0.8f);
     }
     if (L.tabard) {
-        Sd panel = Polygon({{c.x - 14.0f * w, 73.0f},
-                            {c.x + 14.0f * w, 73.0f},
-                            {c.x + 15.0f * w, 100.0f},
-                            {c.x - 15.0f * w, 100.0f}},
-                           1.0f);
-        Sd cut = Oval({c.x, 71.0f}, 10.5f, 6.0f);
+        Sdf panel = Poly({{c.x - 14.0f * w, 73.0f},
+                          {c.x + 14.0f * w, 73.0f},
+                          {c.x + 15.0f * w, 100.0f},
+                          {c.x - 15.0f * w, 100.0f}},
+                         1.0f);
+        Sdf cut = Oval({c.x, 71.0f}, 10.5f, 6.0f);
         auto withNeck = [panel, cut](Vec2 p) { return std::max(panel(p), -cut(p)); };
-        pp.Shape(withNeck, Solid(L.tabardTrim), 6.0f);
+        pp.Shape(withNeck, Flat(L.tabardTrim), 6.0f);
         pp.Shape([withNeck](Vec2 p) { return withNeck(p) + 2.2f; }, Cloth(L.tabardColor), 6.0f,
                  false);
         Vec2 e{c.x, 90.0f};
@@ -572,8 +537,8 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
             [e](Vec2 p) {
                 return (std::fabs(p.x - e.x) / 6.0f + std::fabs(p.y - e.y) / 8.0f - 1.0f) * 5.0f;
             },
-            Solid(L.tabardTrim), 3.0f);
-        pp.Shape(Circle(e, 1.8f), Solid(L.tabardColor), 1.5f, false);
+            Flat(L.tabardTrim), 3.0f);
+        pp.Shape(Circle(e, 1.8f), Flat(L.tabardColor), 1.5f, false);
     }
     if (L.chain) {
         Color gold = L.chainColor;
@@ -583,24 +548,24 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
             float x = c.x + t * 15.5f * w;
             float y = 71.0f + 13.0f * (1.0f - t * t);
             bool flat = (k & 1) != 0;
-            pp.Shape(Oval({x, y}, flat ? 1.9f : 1.3f, flat ? 1.2f : 1.8f), Solid(gold), 1.5f, true);
+            pp.Shape(Oval({x, y}, flat ? 1.9f : 1.3f, flat ? 1.2f : 1.8f), Flat(gold), 1.5f, true);
         }
         Vec2 m{c.x, 89.0f};
-        pp.Shape(Circle(m, 5.6f), Solid(gold), 4.0f);
+        pp.Shape(Circle(m, 5.6f), Flat(gold), 4.0f);
         pp.Shape([m](Vec2 p) { return std::fabs(SdCircle(p, m, 3.6f)) - 0.45f; },
-                 Solid(Darker(gold, 0.25f)), 1.0f, false);
-        pp.Shape(Circle(m, 1.9f), Solid(Rgb(176, 38, 46)), 2.0f);
+                 Flat(Darker(gold, 0.25f)), 1.0f, false);
+        pp.Shape(Circle(m, 1.9f), Flat(Rgb(176, 38, 46)), 2.0f);
     }
     if (L.cloak) {
         Color cc = L.cloakColor;
-        Sd open = Polygon({{c.x - 5.0f, 68.0f},
-                           {c.x + 5.0f, 68.0f},
-                           {c.x + 13.0f, 101.0f},
-                           {c.x - 13.0f, 101.0f}},
-                          0.0f);
-        Sd cloak = [torso, open](Vec2 p) { return std::max(torso(p) - 1.0f, -open(p)); };
+        Sdf open = Poly({{c.x - 5.0f, 68.0f},
+                         {c.x + 5.0f, 68.0f},
+                         {c.x + 13.0f, 101.0f},
+                         {c.x - 13.0f, 101.0f}},
+                        0.0f);
+        Sdf cloak = [torso, open](Vec2 p) { return std::max(torso(p) - 1.0f, -open(p)); };
         pp.Shape(cloak, Cloth(cc), 12.0f);
-        if (!hoodUp) pp.Shape(Circle({c.x, 77.0f}, 2.8f), Solid(Rgb(206, 168, 80)), 2.0f);
+        if (!hoodUp) pp.Shape(Circle({c.x, 77.0f}, 2.8f), Flat(Rgb(206, 168, 80)), 2.0f);
     }
     if (L.hood && !L.hoodUp) {
         // the hood lies in folds round the neck
@@ -634,7 +599,7 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
     if (L.hair == HairStyle::Braids && !hoodUp) {
         for (int e = -1; e <= 1; e += 2) {
             Vec2 a{c.x + e * (rx - 2.0f), c.y + 6.0f}, b{c.x + e * (rx + 4.5f), 92.0f};
-            Sd braid = Segment(a, b, 5.2f, 3.8f);
+            Sdf braid = Capsule(a, b, 5.2f, 3.8f);
             Color hc = hair;
             pp.Shape(
                 braid,
@@ -646,24 +611,24 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
                 },
                 5.0f);
             Vec2 tie = Mid(a, b, 0.9f);
-            pp.Shape(Segment({tie.x - 3.5f, tie.y}, {tie.x + 3.5f, tie.y}, 1.4f, 1.4f),
-                     Solid(Rgb(70, 54, 40)), 1.5f);
+            pp.Shape(Capsule({tie.x - 3.5f, tie.y}, {tie.x + 3.5f, tie.y}, 1.4f, 1.4f),
+                     Flat(Rgb(70, 54, 40)), 1.5f);
         }
     }
 
     // ---- neck, ears, head
     float neckR = 6.8f * (pl.feminine ? 0.9f : 1.0f) + 1.8f * L.belly;
-    pp.Shape(Segment({c.x, c.y + 12.0f}, {c.x, 72.0f}, neckR, neckR + 0.6f), Solid(skin), 7.0f);
+    pp.Shape(Capsule({c.x, c.y + 12.0f}, {c.x, 72.0f}, neckR, neckR + 0.6f), Flat(skin), 7.0f);
     pp.Glaze(Oval({c.x, c.y + ry - 1.0f}, rx * 0.7f, 5.0f), Darker(skin, 0.4f), 0.45f, 5.0f);
     for (int e = -1; e <= 1; e += 2)
-        pp.Shape(Oval({c.x + e * (rx - 0.5f), c.y + 4.0f}, 3.4f, 5.2f), Solid(skin), 3.0f);
-    Sd head = [c, rx, ry](Vec2 p) {
+        pp.Shape(Oval({c.x + e * (rx - 0.5f), c.y + 4.0f}, 3.4f, 5.2f), Flat(skin), 3.0f);
+    Sdf head = [c, rx, ry](Vec2 p) {
         // a softly tapering jaw
         float taper = std::clamp((p.y - c.y) / ry, 0.0f, 1.0f);
         float dx = (p.x - c.x) / (1.0f - 0.16f * taper * taper);
         return SdEllipse({c.x + dx, p.y}, c, rx, ry);
     };
-    pp.Shape(head, Solid(skin), 14.0f);
+    pp.Shape(head, Flat(skin), 14.0f);
 
     // ---- the face
     Color blush = Rgb(232, 120, 110);
@@ -674,16 +639,16 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
     if (pl.age > 0.7f) brow = Mix(brow, Rgb(190, 186, 180), 0.5f);
     for (int e = -1; e <= 1; e += 2) {
         Vec2 eye{c.x + e * f.eyeDx, f.eyeY};
-        Sd white = Oval(eye, f.eyeRx, f.eyeRy);
-        pp.Shape(white, Solid(Rgb(242, 238, 230)), 2.0f, false);
+        Sdf white = Oval(eye, f.eyeRx, f.eyeRy);
+        pp.Shape(white, Flat(Rgb(242, 238, 230)), 2.0f, false);
         Vec2 ic{eye.x - e * 0.2f, eye.y + 0.2f};
-        Sd iris = [white, ic, r = f.irisR](Vec2 p) {
+        Sdf iris = [white, ic, r = f.irisR](Vec2 p) {
             return std::max(SdCircle(p, ic, r), white(p));
         };
-        pp.Shape(iris, Solid(pl.iris), 2.0f, false);
+        pp.Shape(iris, Flat(pl.iris), 2.0f, false);
         pp.Shape([white, ic](Vec2 p) { return std::max(SdCircle(p, ic, 1.05f), white(p)); },
-                 Solid(Rgb(26, 20, 22)), 1.0f, false);
-        pp.Shape(Circle({ic.x - 0.8f, ic.y - 0.9f}, 0.75f), Solid(Rgb(250, 250, 245)), 1.0f, false);
+                 Flat(Rgb(26, 20, 22)), 1.0f, false);
+        pp.Shape(Circle({ic.x - 0.8f, ic.y - 0.9f}, 0.75f), Flat(Rgb(250, 250, 245)), 1.0f, false);
         // upper lid line and the brow
         float ex = f.eyeRx;
         pp.Shape(Stroke({{eye.x - ex - 0.3f, eye.y + 0.4f},
@@ -691,36 +656,36 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
                          {eye.x + ex * 0.4f, eye.y - f.eyeRy + 0.1f},
                          {eye.x + ex + 0.3f, eye.y + 0.4f}},
                         0.55f),
-                 Solid(Rgb(60, 36, 30)), 1.0f, false);
+                 Flat(Rgb(60, 36, 30)), 1.0f, false);
         if (pl.feminine)
-            pp.Shape(Segment({eye.x + e * (ex + 0.1f), eye.y - 0.2f},
+            pp.Shape(Capsule({eye.x + e * (ex + 0.1f), eye.y - 0.2f},
                              {eye.x + e * (ex + 1.6f), eye.y - 1.5f}, 0.5f, 0.3f),
-                     Solid(Rgb(60, 36, 30)), 1.0f, false);
+                     Flat(Rgb(60, 36, 30)), 1.0f, false);
         float by = eye.y - 5.2f;
         pp.Shape(Stroke({{eye.x - e * 3.6f, by + 1.0f},
                          {eye.x - e * 0.5f, by - 0.6f},
                          {eye.x + e * 3.6f, by + 0.2f}},
                         pl.feminine ? 0.7f : 0.95f),
-                 Solid(brow), 1.5f, false);
+                 Flat(brow), 1.5f, false);
         if (pl.age > 0.5f) {
             // lines at the corners of the eyes and below them
             float a = std::min(1.0f, (pl.age - 0.5f) * 2.5f);
             Color line = Darker(skin, 0.35f);
             for (int k = -1; k <= 1; ++k)
-                pp.Shape(Segment({eye.x + e * (ex + 1.0f), eye.y + 0.5f + k * 1.3f},
+                pp.Shape(Capsule({eye.x + e * (ex + 1.0f), eye.y + 0.5f + k * 1.3f},
                                  {eye.x + e * (ex + 3.2f), eye.y + 0.3f + k * 2.3f}, 0.35f, 0.2f),
-                         Solid(line), 1.0f, false, 0.45f * a);
+                         Flat(line), 1.0f, false, 0.45f * a);
             pp.Shape(Stroke({{eye.x - 2.4f, eye.y + f.eyeRy + 1.3f},
                              {eye.x, eye.y + f.eyeRy + 1.9f},
                              {eye.x + 2.4f, eye.y + f.eyeRy + 1.3f}},
                             0.35f),
-                     Solid(line), 1.0f, false, 0.4f * a);
+                     Flat(line), 1.0f, false, 0.4f * a);
         }
     }
     // nose: a shadow on its right side, a rounded tip, nostrils
-    pp.Glaze(Segment({c.x + 1.8f, f.eyeY + 2.0f}, {c.x + 2.6f, f.noseY}, 1.3f, 1.6f),
+    pp.Glaze(Capsule({c.x + 1.8f, f.eyeY + 2.0f}, {c.x + 2.6f, f.noseY}, 1.3f, 1.6f),
              Darker(skin, 0.35f), 0.35f, 2.0f);
-    pp.Shape(Oval({c.x, f.noseY}, 2.6f, 1.9f), Solid(skin), 3.0f, false);
+    pp.Shape(Oval({c.x, f.noseY}, 2.6f, 1.9f), Flat(skin), 3.0f, false);
     for (int e = -1; e <= 1; e += 2)
         pp.Glaze(Oval({c.x + e * 1.6f, f.noseY + 1.3f}, 0.9f, 0.6f), Darker(skin, 0.5f), 0.55f,
                  1.0f);
@@ -736,10 +701,10 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
         Color lip = pl.feminine ? Mix(L.mouth, Rgb(196, 80, 86), 0.5f) : L.mouth;
         if (pl.feminine)
             pp.Shape(Oval({c.x, f.mouthY + k * half * half * 0.5f + 1.0f}, half * 0.5f, 1.3f),
-                     Solid(Lighter(lip, 0.1f)), 1.5f, false, 0.7f);
+                     Flat(Lighter(lip, 0.1f)), 1.5f, false, 0.7f);
         pp.Glaze(Oval({c.x, f.mouthY + k * half * half * 0.5f + 2.2f}, half * 0.45f, 0.9f),
                  Lighter(skin, 0.5f), 0.3f, 1.0f);
-        pp.Shape(Stroke(curve, 0.65f), Solid(Darker(lip, 0.35f)), 1.0f, false);
+        pp.Shape(Stroke(curve, 0.65f), Flat(Darker(lip, 0.35f)), 1.0f, false);
         if (pl.age > 0.5f) {
             float a = std::min(1.0f, (pl.age - 0.5f) * 2.5f);
             for (int e = -1; e <= 1; e += 2)
@@ -747,7 +712,7 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
                                  {c.x + e * 5.6f, f.noseY + 3.0f},
                                  {c.x + e * (half + 1.6f), f.mouthY + 1.0f}},
                                 0.4f),
-                         Solid(Darker(skin, 0.3f)), 1.0f, false, 0.45f * a);
+                         Flat(Darker(skin, 0.3f)), 1.0f, false, 0.45f * a);
         }
     }
     if (pl.freckles) {
@@ -762,7 +727,7 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
 
     // ---- beard and moustache, leaving the lips free
     if (L.beard) {
-        Sd mouthHole = Oval({c.x, f.mouthY + 0.8f}, 4.8f, 2.4f);
+        Sdf mouthHole = Oval({c.x, f.mouthY + 0.8f}, 4.8f, 2.4f);
         pp.Shape(
             [=](Vec2 p) {
                 float dx = p.x - c.x;
@@ -772,16 +737,16 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
             },
             Strands(hair, {c.x, c.y - 10.0f}, 30.0f), 7.0f);
         for (int e = -1; e <= 1; e += 2)
-            pp.Shape(Segment({c.x + e * 0.8f, f.noseY + 2.6f}, {c.x + e * 7.5f, f.mouthY + 1.5f},
+            pp.Shape(Capsule({c.x + e * 0.8f, f.noseY + 2.6f}, {c.x + e * 7.5f, f.mouthY + 1.5f},
                              2.4f, 1.3f),
                      Strands(Darker(hair, 0.1f), {c.x, c.y - 10.0f}, 30.0f), 2.0f);
     }
 
     // ---- hair on the head
     if (!hoodUp && L.hair != HairStyle::None) {
-        Sd cap = Oval({c.x, c.y - 2.5f}, rx + 3.0f, ry + 2.4f);
+        Sdf cap = Oval({c.x, c.y - 2.5f}, rx + 3.0f, ry + 2.4f);
         // a parting: a darker streak along the middle of the crown
-        auto parted = [c](Pt strands) -> Pt {
+        auto parted = [c](Paint strands) -> Paint {
             return [c, strands](Vec2 p) {
                 Color col = strands(p);
                 float d = std::fabs(p.x - c.x - 1.0f);
@@ -853,7 +818,7 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
                 float band = std::fabs(p.y - (c.y - 12.5f + 0.045f * dx * dx)) - 1.7f;
                 return std::max(band, SdEllipse(p, {c.x, c.y - 2.0f}, rx + 2.6f, ry + 2.0f));
             },
-            Solid(L.headbandColor), 2.0f);
+            Flat(L.headbandColor), 2.0f);
     }
 
     // ---- headgear
@@ -865,8 +830,8 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
             head,
             [=](Vec2 p) { return 0.5f * std::clamp(1.0f - (p.y - brimY - 5.0f) / 8.0f, 0.f, 1.f); },
             Rgb(70, 44, 30));
-        Sd brim = Oval({c.x, brimY}, 33.0f, 7.6f);
-        Sd crown = [=](Vec2 p) {
+        Sdf brim = Oval({c.x, brimY}, 33.0f, 7.6f);
+        Sdf crown = [=](Vec2 p) {
             return std::max(SdEllipse(p, {c.x, brimY - 7.0f}, 16.5f, 12.0f), p.y - brimY);
         };
         pp.Shape(brim, Weave(straw), 6.0f);
@@ -880,28 +845,28 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
     } else if (L.hat == HatStyle::Helmet) {
         Color steel = L.hatColor;
         float rimY = c.y - 5.5f;
-        Sd dome = [=](Vec2 p) {
+        Sdf dome = [=](Vec2 p) {
             return std::max(SdEllipse(p, {c.x, rimY + 1.0f}, rx + 3.2f, ry + 0.5f), p.y - rimY);
         };
-        pp.Shape(dome, Solid(steel), 10.0f);
+        pp.Shape(dome, Flat(steel), 10.0f);
         // a bright reflection and the ridge
         pp.Glaze(Oval({c.x - 7.0f, rimY - 12.0f}, 4.0f, 2.6f), Rgb(246, 246, 240), 0.7f, 3.0f);
-        pp.Glaze(Segment({c.x, rimY - 19.0f}, {c.x, rimY - 1.0f}, 0.9f, 0.9f), Lighter(steel, 0.5f),
+        pp.Glaze(Capsule({c.x, rimY - 19.0f}, {c.x, rimY - 1.0f}, 0.9f, 0.9f), Lighter(steel, 0.5f),
                  0.6f, 1.0f);
-        Sd rim = [=](Vec2 p) {
+        Sdf rim = [=](Vec2 p) {
             return std::max(SdEllipse(p, {c.x, rimY + 1.0f}, rx + 3.8f, ry + 1.0f),
                             std::fabs(p.y - (rimY - 1.4f)) - 2.2f);
         };
-        pp.Shape(rim, Solid(Scale(steel, 0.82f)), 3.0f);
+        pp.Shape(rim, Flat(Scale(steel, 0.82f)), 3.0f);
         for (int k = -3; k <= 3; ++k)
             pp.Shape(Circle({c.x + k * 5.6f, rimY - 1.3f + 0.03f * k * k * 5.6f}, 0.8f),
-                     Solid(Lighter(steel, 0.3f)), 1.0f, false);
+                     Flat(Lighter(steel, 0.3f)), 1.0f, false);
         // the nose guard
-        pp.Shape(Segment({c.x, rimY}, {c.x, f.noseY - 2.0f}, 1.6f, 1.3f), Solid(steel), 2.0f);
+        pp.Shape(Capsule({c.x, rimY}, {c.x, f.noseY - 2.0f}, 1.6f, 1.3f), Flat(steel), 2.0f);
     }
     if (hoodUp) {
         Color cc = L.cloakColor;
-        Sd opening = Oval({c.x, c.y + 5.0f}, rx - 1.0f, ry + 1.0f);
+        Sdf opening = Oval({c.x, c.y + 5.0f}, rx - 1.0f, ry + 1.0f);
         // the face lies in shadow, only the eyes catch a little light
         pp.GlazeWith(
             head,
@@ -931,14 +896,14 @@ void PaintPortrait(Canvas& canvas, const FigureLook& L, const PortraitLook& pl) 
     }
     if (L.scarf) {
         Color sc = L.scarfColor;
-        Pt wool = [sc, c](Vec2 p) {
+        Paint wool = [sc, c](Vec2 p) {
             // folds of the wound cloth
             float dx = p.x - c.x;
             float v = std::sin(p.y * 0.6f + 0.02f * dx * dx + 0.15f * dx);
             return v < -0.75f ? Scale(sc, 0.7f) : Scale(sc, 1.0f + 0.12f * v);
         };
         // the loose end hangs down the chest
-        pp.Shape(Segment({c.x + 9.0f, 74.0f}, {c.x + 13.0f, 99.0f}, 4.6f, 4.0f), wool, 4.0f);
+        pp.Shape(Capsule({c.x + 9.0f, 74.0f}, {c.x + 13.0f, 99.0f}, 4.6f, 4.0f), wool, 4.0f);
         // wound round the neck and pulled up over the chin
         pp.Shape(
             [=](Vec2 p) {
