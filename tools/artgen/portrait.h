@@ -1,0 +1,23 @@
+// A townsperson's portrait for the dialogue box.
+#pragma once
+
+#include "figures.h"
+
+namespace art {
+
+// What the portrait needs beyond the figure: background and face details.
+struct PortraitLook {
+    Color backTop = Rgb(120, 150, 170); // background gradient
+    Color backBottom = Rgb(70, 90, 80);
+    Color iris = Rgb(92, 70, 48);
+    float age = 0.4f;       // 0 a child .. 1 old: face size, wrinkles
+    float faceWidth = 1.0f; // round faces above 1
+    bool feminine = false;  // fuller lips, lashes
+    bool freckles = false;
+    float smile = 0.6f; // 0 straight .. 1 broad
+};
+
+// A 96 x 96 head-and-shoulders portrait on a painted background.
+Pixmap MakePortrait(const FigureLook& look, const PortraitLook& portrait);
+
+} // namespace art
