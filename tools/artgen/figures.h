@@ -62,10 +62,10 @@ struct FigureLook {
     Color tunicColor = Rgb(206, 188, 146);
     Color trimColor = Rgb(176, 152, 110);
     ClothPattern tunicPattern = ClothPattern::Plain;
-    float tunicHem = 77.0f;           // lower edge of the tunic in design units
-    float skirtFlare = 0.0f;          // extra width at the hem (long dresses and robes)
-    int sleeves = 1;                  // 0 none, 1 short, 2 long
-    std::optional<Color> sleeveColor; // when the sleeves differ from the tunic
+    float tunicHem = 77.0f;                // lower edge of the tunic in design units
+    float skirtFlare = 0.0f;               // extra width at the hem (long dresses and robes)
+    int sleeves = 1;                       // 0 none, 1 short, 2 long
+    std::optional<Color> sleeveColor = {}; // when the sleeves differ from the tunic
     bool belt = true;
     Color beltColor = Rgb(98, 62, 36);
     Color buckleColor = Rgb(216, 182, 84);
