@@ -1,4 +1,5 @@
 #include "figures.h"
+#include "palette.h"
 
 #include "parts.h"
 
@@ -162,7 +163,7 @@ float LimbLight(const Skeleton& s, int k) {
 
 // The skin of the head, darker when it lies in the shadow of a hood.
 Color HeadSkin(const FigureLook& L) {
-    return L.faceShadow > 0 ? Mix(L.skin, Rgb(34, 26, 30), L.faceShadow) : L.skin;
+    return L.faceShadow > 0 ? Mix(L.skin, pal::light::kDeepGreyHeadSkin, L.faceShadow) : L.skin;
 }
 
 void AddBody(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
@@ -266,8 +267,8 @@ void AddFace(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     Color brow = Darker(L.hairColor, 0.35f);
     // in the shadow of a hood only a glint of the eyes shows
     bool hidden = L.faceShadow > 0.5f;
-    Color eyes = hidden ? Rgb(200, 190, 150) : L.eyes;
-    Color mouth = L.faceShadow > 0 ? Mix(L.mouth, Rgb(30, 22, 24), L.faceShadow) : L.mouth;
+    Color eyes = hidden ? pal::cloth::kLightSandFace : L.eyes;
+    Color mouth = L.faceShadow > 0 ? Mix(L.mouth, pal::light::kDeepGrey, L.faceShadow) : L.mouth;
     Color skin = HeadSkin(L);
     Vec2 c = s.head;
     if (!s.side) {
@@ -606,7 +607,7 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out)
         for (int e = side ? 1 : -1; e <= 1; e += 2) {
             Vec2 eye{side ? c.x + dir * 5.2f : c.x + e * 3.8f, c.y + 2.0f};
             shade.pieces.push_back({[eye](Vec2 p) { return SdBox(p, eye, 0.9f, 0.45f); },
-                                    Flat(Rgb(214, 200, 150)), false});
+                                    Flat(pal::cloth::kLightSand), false});
         }
     }
     out.push_back(shade);
@@ -945,7 +946,7 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out
         if (!up) {
             Part m{kLayerClothes, side ? 25.3f : 22.9f, true, 1.0f, {}};
             m.pieces.push_back(Filled(Oval(medal, mrx, mry), gold));
-            if (down) m.pieces.push_back(Filled(Oval(medal, 0.9f, 0.9f), Rgb(170, 40, 44)));
+            if (down) m.pieces.push_back(Filled(Oval(medal, 0.9f, 0.9f), pal::cloth::kRed));
             out.push_back(m);
         }
     }
@@ -972,7 +973,8 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out
                                    },
                                    Flat(cc)});
             // clasp
-            cape.pieces.push_back(Filled(Oval({cx, top + 1.0f}, 1.4f, 1.3f), Rgb(206, 170, 84)));
+            cape.pieces.push_back(
+                Filled(Oval({cx, top + 1.0f}, 1.4f, 1.3f), pal::cloth::kTanOuterwear));
             out.push_back(cape);
         } else if (up) {
             Part back{kLayerClothes, 35, true, 1.0f, {}};
@@ -1041,7 +1043,7 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out
             depth = 4.0f;
             light = 0.82f;
         }
-        Color wicker = Rgb(176, 130, 72);
+        Color wicker = pal::straw::kBrownWicker;
         Paint weave = [wicker](Vec2 p) {
             int n = static_cast<int>(std::floor(p.x * 0.9f)) + static_cast<int>(std::floor(p.y));
             return (n & 1) ? Scale(wicker, 0.82f) : wicker;
@@ -1054,9 +1056,10 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out
                                                 p.y - (b.y - 2.2f));
                             },
                             Flat(Scale(wicker, 0.8f))});
-        g.pieces.push_back(Filled(Oval({h.x - 1.6f, b.y - 2.6f}, 1.5f, 1.4f), Rgb(86, 140, 64)));
-        g.pieces.push_back(Filled(Oval({h.x + 1.4f, b.y - 2.9f}, 1.4f, 1.5f), Rgb(104, 156, 70)));
-        g.pieces.push_back(Filled(Oval({h.x + 0.1f, b.y - 3.4f}, 0.9f, 0.9f), Rgb(170, 110, 190)));
+        g.pieces.push_back(Filled(Oval({h.x - 1.6f, b.y - 2.6f}, 1.5f, 1.4f), pal::cloth::kGreen));
+        g.pieces.push_back(
+            Filled(Oval({h.x + 1.4f, b.y - 2.9f}, 1.4f, 1.5f), pal::cloth::kGreenOuterwear));
+        g.pieces.push_back(Filled(Oval({h.x + 0.1f, b.y - 3.4f}, 0.9f, 0.9f), pal::cloth::kPurple));
         g.pieces.push_back({[b](Vec2 p) { return SdBox(p, b, 3.2f, 2.2f) - 0.6f; }, weave});
         g.pieces.push_back({[b](Vec2 p) {
                                 return SdBox(p, {b.x, b.y - 2.2f}, 3.8f, 0.5f) - 0.3f;

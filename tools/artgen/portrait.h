@@ -2,14 +2,15 @@
 #pragma once
 
 #include "figures.h"
+#include "palette.h"
 
 namespace art {
 
 // What the portrait needs beyond the figure: background and face details.
 struct PortraitLook {
-    Color backTop = Rgb(120, 150, 170); // background gradient
-    Color backBottom = Rgb(70, 90, 80);
-    Color iris = Rgb(92, 70, 48);
+    Color backTop = pal::backdrop::kPortraitTop; // background gradient
+    Color backBottom = pal::backdrop::kPortraitBottom;
+    Color iris = pal::eyes::kPortrait;
     float age = 0.4f;       // 0 a child .. 1 old: face size, wrinkles
     float faceWidth = 1.0f; // round faces above 1
     bool feminine = false;  // fuller lips, lashes

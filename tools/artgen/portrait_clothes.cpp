@@ -1,5 +1,6 @@
 // Clothes, cloak and scarf of the portraits.
 #include "portrait_parts.h"
+#include "palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,7 +134,7 @@ void PaintChain(const Sitter& s) {
         pp.Shape(Circle(m, 5.6f), Flat(gold), 4.0f);
         pp.Shape([m](Vec2 p) { return std::fabs(SdCircle(p, m, 3.6f)) - 0.45f; },
                  Flat(Darker(gold, 0.25f)), 1.0f, false);
-        pp.Shape(Circle(m, 1.9f), Flat(Rgb(176, 38, 46)), 2.0f);
+        pp.Shape(Circle(m, 1.9f), Flat(pal::cloth::kRedChain), 2.0f);
     }
 }
 
@@ -153,7 +154,7 @@ void PaintCloak(const Sitter& s) {
                         0.0f);
         Sdf cloak = [torso, open](Vec2 p) { return std::max(torso(p) - 1.0f, -open(p)); };
         pp.Shape(cloak, Cloth(cc), 12.0f);
-        if (!hoodUp) pp.Shape(Circle({c.x, 77.0f}, 2.8f), Flat(Rgb(206, 168, 80)), 2.0f);
+        if (!hoodUp) pp.Shape(Circle({c.x, 77.0f}, 2.8f), Flat(pal::cloth::kTan), 2.0f);
     }
 }
 

@@ -1,5 +1,6 @@
 // Neck, head and the face of the portraits.
 #include "portrait_parts.h"
+#include "palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +32,7 @@ void PaintCheeks(const Sitter& s) {
     const PortraitLook& pl = s.pl;
     const Face& f = s.f;
     const Vec2 c = s.f.c;
-    Color blush = Rgb(232, 120, 110);
+    Color blush = pal::skin::kLightRed;
     for (int e = -1; e <= 1; e += 2)
         pp.Glaze(Oval({c.x + e * (f.eyeDx + 2.5f), f.noseY + 1.5f}, 4.6f, 3.0f), blush,
                  pl.feminine ? 0.3f : 0.2f, 4.0f);
@@ -47,19 +48,20 @@ void PaintEyes(const Sitter& s) {
     const Color skin = s.L.skin;
     const Color hair = s.L.hairColor;
     Color brow = L.hair == HairStyle::Bald ? Darker(hair, 0.1f) : Darker(hair, 0.28f);
-    if (pl.age > 0.7f) brow = Mix(brow, Rgb(190, 186, 180), 0.5f);
+    if (pl.age > 0.7f) brow = Mix(brow, pal::cloth::kLightWarmGrey, 0.5f);
     for (int e = -1; e <= 1; e += 2) {
         Vec2 eye{c.x + e * f.eyeDx, f.eyeY};
         Sdf white = Oval(eye, f.eyeRx, f.eyeRy);
-        pp.Shape(white, Flat(Rgb(242, 238, 230)), 2.0f, false);
+        pp.Shape(white, Flat(pal::cloth::kPaleWarmGrey), 2.0f, false);
         Vec2 ic{eye.x - e * 0.2f, eye.y + 0.2f};
         Sdf iris = [white, ic, r = f.irisR](Vec2 p) {
             return std::max(SdCircle(p, ic, r), white(p));
         };
         pp.Shape(iris, Flat(pl.iris), 2.0f, false);
         pp.Shape([white, ic](Vec2 p) { return std::max(SdCircle(p, ic, 1.05f), white(p)); },
-                 Flat(Rgb(26, 20, 22)), 1.0f, false);
-        pp.Shape(Circle({ic.x - 0.8f, ic.y - 0.9f}, 0.75f), Flat(Rgb(250, 250, 245)), 1.0f, false);
+                 Flat(pal::cloth::kBlackEyes), 1.0f, false);
+        pp.Shape(Circle({ic.x - 0.8f, ic.y - 0.9f}, 0.75f), Flat(pal::cloth::kWhiteEyes), 1.0f,
+                 false);
         // upper lid line and the brow
         float ex = f.eyeRx;
         pp.Shape(Stroke({{eye.x - ex - 0.3f, eye.y + 0.4f},
@@ -67,11 +69,11 @@ void PaintEyes(const Sitter& s) {
                          {eye.x + ex * 0.4f, eye.y - f.eyeRy + 0.1f},
                          {eye.x + ex + 0.3f, eye.y + 0.4f}},
                         0.55f),
-                 Flat(Rgb(60, 36, 30)), 1.0f, false);
+                 Flat(pal::cloth::kDeepRed), 1.0f, false);
         if (pl.feminine)
             pp.Shape(Capsule({eye.x + e * (ex + 0.1f), eye.y - 0.2f},
                              {eye.x + e * (ex + 1.6f), eye.y - 1.5f}, 0.5f, 0.3f),
-                     Flat(Rgb(60, 36, 30)), 1.0f, false);
+                     Flat(pal::cloth::kDeepRed), 1.0f, false);
         float by = eye.y - 5.2f;
         pp.Shape(Stroke({{eye.x - e * 3.6f, by + 1.0f},
                          {eye.x - e * 0.5f, by - 0.6f},
@@ -125,7 +127,7 @@ void PaintMouth(const Sitter& s) {
             float x = -half + 2.0f * half * i / 8.0f;
             curve.push_back({c.x + x, f.mouthY - k * x * x + k * half * half * 0.5f});
         }
-        Color lip = pl.feminine ? Mix(L.mouth, Rgb(196, 80, 86), 0.5f) : L.mouth;
+        Color lip = pl.feminine ? Mix(L.mouth, pal::cloth::kRedMouth, 0.5f) : L.mouth;
         if (pl.feminine)
             pp.Shape(Oval({c.x, f.mouthY + k * half * half * 0.5f + 1.0f}, half * 0.5f, 1.3f),
                      Flat(Lighter(lip, 0.1f)), 1.5f, false, 0.7f);

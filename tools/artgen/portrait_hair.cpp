@@ -1,5 +1,6 @@
 // Hair, braids, headband, hats and the raised hood of the portraits.
 #include "portrait_parts.h"
+#include "palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +76,7 @@ void PaintBraids(const Sitter& s) {
                 5.0f);
             Vec2 tie = Mid(a, b, 0.9f);
             pp.Shape(Capsule({tie.x - 3.5f, tie.y}, {tie.x + 3.5f, tie.y}, 1.4f, 1.4f),
-                     Flat(Rgb(70, 54, 40)), 1.5f);
+                     Flat(pal::cloth::kDarkDullRust), 1.5f);
         }
     }
 }
@@ -195,7 +196,7 @@ void PaintHat(const Sitter& s) {
         pp.GlazeWith(
             head,
             [=](Vec2 p) { return 0.5f * std::clamp(1.0f - (p.y - brimY - 5.0f) / 8.0f, 0.f, 1.f); },
-            Rgb(70, 44, 30));
+            pal::cloth::kDeepRust);
         Sdf brim = Oval({c.x, brimY}, 33.0f, 7.6f);
         Sdf crown = [=](Vec2 p) {
             return std::max(SdEllipse(p, {c.x, brimY - 7.0f}, 16.5f, 12.0f), p.y - brimY);
@@ -216,7 +217,7 @@ void PaintHat(const Sitter& s) {
         };
         pp.Shape(dome, Flat(steel), 10.0f);
         // a bright reflection and the ridge
-        pp.Glaze(Oval({c.x - 7.0f, rimY - 12.0f}, 4.0f, 2.6f), Rgb(246, 246, 240), 0.7f, 3.0f);
+        pp.Glaze(Oval({c.x - 7.0f, rimY - 12.0f}, 4.0f, 2.6f), pal::cloth::kWhite, 0.7f, 3.0f);
         pp.Glaze(Capsule({c.x, rimY - 19.0f}, {c.x, rimY - 1.0f}, 0.9f, 0.9f), Lighter(steel, 0.5f),
                  0.6f, 1.0f);
         Sdf rim = [=](Vec2 p) {
@@ -252,9 +253,9 @@ void PaintHoodUp(const Sitter& s) {
                 float edge = f.eyeY + 4.0f + 1.5f * std::sin(p.x * 0.3f);
                 return 0.93f - 0.4f * std::clamp((p.y - edge) / 4.0f, 0.f, 1.f);
             },
-            Rgb(18, 14, 24));
+            pal::cloth::kBlackHoodUp);
         for (int e = -1; e <= 1; e += 2)
-            pp.Glaze(Oval({c.x + e * f.eyeDx, f.eyeY + 0.3f}, 1.6f, 0.9f), Rgb(214, 200, 150),
+            pp.Glaze(Oval({c.x + e * f.eyeDx, f.eyeY + 0.3f}, 1.6f, 0.9f), pal::cloth::kLightSand,
                      0.75f, 1.0f);
         pp.Shape(
             [=](Vec2 p) {
@@ -270,7 +271,7 @@ void PaintHoodUp(const Sitter& s) {
         // the inner rim of the hood
         pp.GlazeWith(
             opening, [=](Vec2 p) { return 0.6f * std::clamp(1.0f + opening(p) / 3.0f, 0.f, 1.f); },
-            Rgb(10, 8, 14));
+            pal::cloth::kBlack);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "palette.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,8 +78,8 @@ class SoftPainter {
     }
 
     static Color Light(Color base, float f) {
-        if (f > 0) return Mix(base, Rgb(255, 240, 214), f * 0.38f);
-        Color shade = Mix(Scale(base, 0.58f), Rgb(54, 38, 78), 0.22f);
+        if (f > 0) return Mix(base, pal::light::kPaleTan, f * 0.38f);
+        Color shade = Mix(Scale(base, 0.58f), pal::light::kDarkViolet, 0.22f);
         return Mix(base, shade, -f);
     }
 
