@@ -5,143 +5,6 @@
 
 namespace art {
 
-namespace {
-
-uint8_t Clamp8(float v) {
-    if (v < 0.0f) return 0;
-    if (v > 255.0f) return 255;
-    return static_cast<uint8_t>(v + 0.5f);
-}
-
-float SmoothStep01(float t) {
-    return t * t * (3.0f - 2.0f * t);
-}
-
-int Wrap(int v, int period) {
-    if (period <= 0) return v;
-    int m = v % period;
-    return m < 0 ? m + period : m;
-}
-
-} // namespace
-
-Color Mix(Color a, Color b, float t) {
-    return Color{Clamp8(a.r + (b.r - a.r) * t), Clamp8(a.g + (b.g - a.g) * t),
-                 Clamp8(a.b + (b.b - a.b) * t)};
-}
-
-Color Scale(Color c, float f) {
-    return Color{Clamp8(c.r * f), Clamp8(c.g * f), Clamp8(c.b * f)};
-}
-
-Color Lighter(Color c, float amount) {
-    return Mix(c, Rgb(252, 246, 228), amount);
-}
-
-Color Darker(Color c, float amount) {
-    return Mix(c, Rgb(20, 14, 10), amount);
-}
-
-uint64_t Rng::Next() {
-    state_ += 0x9E3779B97F4A7C15ull;
-    uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-float Rng::Uniform() {
-    return static_cast<float>(Next() >> 40) / static_cast<float>(1ull << 24);
-}
-
-float Rng::Range(float lo, float hi) {
-    return lo + (hi - lo) * Uniform();
-}
-
-int Rng::Int(int lo, int hi) {
-    if (hi <= lo) return lo;
-    return lo + static_cast<int>(Next() % static_cast<uint64_t>(hi - lo + 1));
-}
-
-uint32_t Hash2(int x, int y, uint32_t seed) {
-    uint32_t h = seed * 0x27d4eb2du;
-    h ^= static_cast<uint32_t>(x) * 0x85ebca6bu;
-    h = (h << 13) | (h >> 19);
-    h ^= static_cast<uint32_t>(y) * 0xc2b2ae35u;
-    h ^= h >> 16;
-    h *= 0x7feb352du;
-    h ^= h >> 15;
-    h *= 0x846ca68bu;
-    h ^= h >> 16;
-    return h;
-}
-
-float ValueNoise(float x, float y, float cell, uint32_t seed, int period) {
-    float fx = x / cell, fy = y / cell;
-    int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
-    float tx = SmoothStep01(fx - ix), ty = SmoothStep01(fy - iy);
-    // The lattice repeats every period / cell lattice steps.
-    int lp = period > 0 ? std::max(1, static_cast<int>(std::lround(period / cell))) : 0;
-    auto at = [&](int gx, int gy) {
-        return (Hash2(Wrap(gx, lp), Wrap(gy, lp), seed) & 0xFFFF) / 65535.0f;
-    };
-    float a = at(ix, iy), b = at(ix + 1, iy), c = at(ix, iy + 1), d = at(ix + 1, iy + 1);
-    float top = a + (b - a) * tx, bottom = c + (d - c) * tx;
-    return top + (bottom - top) * ty;
-}
-
-float FractalNoise(float x, float y, float cell, uint32_t seed, int period) {
-    float sum = 0, weight = 0, amp = 1;
-    for (int o = 0; o < 3; ++o) {
-        sum += amp * ValueNoise(x, y, cell, seed + 101u * o, period);
-        weight += amp;
-        amp *= 0.5f;
-        cell *= 0.5f;
-        if (cell < 1.0f) break;
-    }
-    return sum / weight;
-}
-
-float SdCircle(Vec2 p, Vec2 c, float r) {
-    return std::hypot(p.x - c.x, p.y - c.y) - r;
-}
-
-float SdEllipse(Vec2 p, Vec2 c, float rx, float ry) {
-    float dx = (p.x - c.x) / rx, dy = (p.y - c.y) / ry;
-    return (std::sqrt(dx * dx + dy * dy) - 1.0f) * std::min(rx, ry);
-}
-
-float SdBox(Vec2 p, Vec2 c, float hx, float hy) {
-    float dx = std::fabs(p.x - c.x) - hx, dy = std::fabs(p.y - c.y) - hy;
-    float ox = std::max(dx, 0.0f), oy = std::max(dy, 0.0f);
-    return std::hypot(ox, oy) + std::min(std::max(dx, dy), 0.0f);
-}
-
-float SdCapsule(Vec2 p, Vec2 a, Vec2 b, float ra, float rb) {
-    float bx = b.x - a.x, by = b.y - a.y;
-    float px = p.x - a.x, py = p.y - a.y;
-    float len2 = bx * bx + by * by;
-    float t = len2 > 0 ? std::clamp((px * bx + py * by) / len2, 0.0f, 1.0f) : 0.0f;
-    float dx = px - bx * t, dy = py - by * t;
-    return std::hypot(dx, dy) - (ra + (rb - ra) * t);
-}
-
-float SdPolygon(Vec2 p, const std::vector<Vec2>& v) {
-    size_t n = v.size();
-    float d = (p.x - v[0].x) * (p.x - v[0].x) + (p.y - v[0].y) * (p.y - v[0].y);
-    float s = 1.0f;
-    for (size_t i = 0, j = n - 1; i < n; j = i, ++i) {
-        float ex = v[j].x - v[i].x, ey = v[j].y - v[i].y;
-        float wx = p.x - v[i].x, wy = p.y - v[i].y;
-        float t = std::clamp((wx * ex + wy * ey) / (ex * ex + ey * ey), 0.0f, 1.0f);
-        float bx = wx - ex * t, by = wy - ey * t;
-        d = std::min(d, bx * bx + by * by);
-        bool c1 = p.y >= v[i].y, c2 = p.y<v[j].y, c3 = ex * wy> ey * wx;
-        if ((c1 && c2 && c3) || (!c1 && !c2 && !c3)) s = -s;
-    }
-    return s * std::sqrt(d);
-}
-
 Canvas::Canvas(int w, int h)
     : w_(w), h_(h), px_(static_cast<size_t>(w) * h), painted_(static_cast<size_t>(w) * h, 0) {}
 
@@ -376,6 +239,17 @@ Pixmap Canvas::ToPixmap(Color mask) const {
         pm.rgba[i * 4 + 3] = 255;
     }
     return pm;
+}
+
+Canvas FromPixmap(const Pixmap& pm) {
+    Canvas c(pm.width, pm.height);
+    for (int y = 0; y < pm.height; ++y)
+        for (int x = 0; x < pm.width; ++x) {
+            const uint8_t* p = &pm.rgba[(static_cast<size_t>(y) * pm.width + x) * 4];
+            if (p[0] == 255 && p[1] == 255 && p[2] == 255) continue;
+            c.Set(x, y, Rgb(p[0], p[1], p[2]));
+        }
+    return c;
 }
 
 } // namespace art

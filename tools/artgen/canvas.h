@@ -1,8 +1,12 @@
-// A small RGB painting library for the art generator: a canvas that remembers
-// which pixels were painted (everything else becomes the mask colour when the
-// picture is written), simple shapes, gradients, periodic noise, shading and
-// signed-distance helpers for the figure painter.
+// The painters' pixel buffer: an RGB canvas that remembers which pixels were
+// painted (everything else becomes the mask colour when the picture is
+// written), with rectangles, gradients, bevels, ellipses, lines, polygons,
+// noise and outlines.
 #pragma once
+
+#include "color.h"
+#include "noise.h"
+#include "shapes.h"
 
 #include "media/media.h"
 
@@ -11,55 +15,6 @@
 #include <vector>
 
 namespace art {
-
-struct Color {
-    uint8_t r = 0, g = 0, b = 0;
-};
-
-constexpr Color Rgb(int r, int g, int b) {
-    return Color{static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b)};
-}
-
-// The three mask colours of the game's pictures.
-constexpr Color kMaskWhite = Rgb(255, 255, 255);
-constexpr Color kMaskGreen = Rgb(32, 156, 0);
-constexpr Color kMaskBlack = Rgb(0, 0, 0);
-
-Color Mix(Color a, Color b, float t); // t = 0 gives a, 1 gives b
-Color Scale(Color c, float f);        // brightness factor, clamped
-Color Lighter(Color c, float amount); // mix towards a warm white
-Color Darker(Color c, float amount);  // mix towards near-black
-
-struct Vec2 {
-    float x = 0, y = 0;
-};
-
-// Deterministic random numbers (splitmix64).
-class Rng {
-  public:
-    explicit Rng(uint64_t seed) : state_(seed) {}
-    uint64_t Next();
-    float Uniform();                 // [0, 1)
-    float Range(float lo, float hi); // [lo, hi)
-    int Int(int lo, int hi);         // lo..hi inclusive
-  private:
-    uint64_t state_;
-};
-
-uint32_t Hash2(int x, int y, uint32_t seed);
-// Smooth value noise in [0, 1]; with period > 0 it repeats every `period`
-// units in x and y, which keeps ground tiles seamless.
-float ValueNoise(float x, float y, float cell, uint32_t seed, int period = 0);
-// Three octaves of value noise, also periodic when period > 0.
-float FractalNoise(float x, float y, float cell, uint32_t seed, int period = 0);
-
-// ---- signed distance helpers (negative inside)
-float SdCircle(Vec2 p, Vec2 c, float r);
-float SdEllipse(Vec2 p, Vec2 c, float rx, float ry);
-float SdBox(Vec2 p, Vec2 c, float hx, float hy);
-// A segment with a radius that changes linearly from ra at a to rb at b.
-float SdCapsule(Vec2 p, Vec2 a, Vec2 b, float ra, float rb);
-float SdPolygon(Vec2 p, const std::vector<Vec2>& pts);
 
 class Canvas {
   public:
@@ -109,5 +64,8 @@ class Canvas {
     std::vector<Color> px_;
     std::vector<uint8_t> painted_;
 };
+
+// Reads a picture painted on the white mask back into a canvas.
+Canvas FromPixmap(const Pixmap& pm);
 
 } // namespace art

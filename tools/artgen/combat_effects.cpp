@@ -3,7 +3,9 @@
 // through colour ramps (dark rim, bright core); solid things such as arrows
 // and teeth are outlined pieces.
 #include "combat.h"
-#include "combat_paint.h"
+#include "palette.h"
+#include "glow.h"
+#include "parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,45 +22,44 @@ using Field = std::function<float(float, float)>;
 
 // ------------------------------------------------------------------ colour ramps
 
-const Ramp kFire{{{0.0f, Rgb(74, 20, 10)},
-                  {0.15f, Rgb(156, 36, 14)},
-                  {0.38f, Rgb(226, 92, 22)},
-                  {0.62f, Rgb(250, 172, 44)},
-                  {0.85f, Rgb(255, 232, 124)},
-                  {1.0f, Rgb(255, 250, 216)}}};
-const Ramp kSmoke{{{0.0f, Rgb(42, 36, 36)}, {1.0f, Rgb(112, 102, 96)}}};
-const Ramp kShadow{{{0.0f, Rgb(22, 6, 32)},
-                    {0.3f, Rgb(74, 22, 116)},
-                    {0.6f, Rgb(152, 62, 214)},
-                    {0.85f, Rgb(214, 152, 250)},
-                    {1.0f, Rgb(248, 228, 254)}}};
-const Ramp kIce{{{0.0f, Rgb(20, 60, 112)},
-                 {0.3f, Rgb(58, 130, 204)},
-                 {0.62f, Rgb(142, 212, 246)},
-                 {1.0f, Rgb(236, 250, 254)}}};
-const Ramp kSteel{{{0.0f, Rgb(46, 56, 78)},
-                   {0.3f, Rgb(118, 138, 168)},
-                   {0.65f, Rgb(208, 220, 238)},
-                   {1.0f, Rgb(250, 252, 254)}}};
-const Ramp kBlueSteel{{{0.0f, Rgb(24, 48, 96)},
-                       {0.3f, Rgb(70, 122, 200)},
-                       {0.65f, Rgb(170, 208, 250)},
-                       {1.0f, Rgb(246, 250, 254)}}};
-const Ramp kBlood{{{0.0f, Rgb(66, 6, 10)},
-                   {0.4f, Rgb(176, 20, 26)},
-                   {0.75f, Rgb(238, 78, 58)},
-                   {1.0f, Rgb(255, 202, 170)}}};
-const Ramp kSpirit{{{0.0f, Rgb(30, 60, 122)},
-                    {0.4f, Rgb(90, 150, 222)},
-                    {0.75f, Rgb(182, 222, 250)},
-                    {1.0f, Rgb(240, 250, 254)}}};
-const Ramp kGold{{{0.0f, Rgb(72, 58, 12)},
-                  {0.35f, Rgb(156, 186, 52)},
-                  {0.7f, Rgb(230, 222, 92)},
-                  {1.0f, Rgb(255, 252, 212)}}};
-const Ramp kSpark{
-    {{0.0f, Rgb(120, 60, 10)}, {0.4f, Rgb(236, 160, 40)}, {1.0f, Rgb(255, 248, 200)}}};
-const Ramp kDust{{{0.0f, Rgb(72, 60, 46)}, {1.0f, Rgb(172, 152, 122)}}};
+const Ramp kFire{{{0.0f, pal::fx::kDeepRed3},
+                  {0.15f, pal::fx::kDarkRed2},
+                  {0.38f, pal::fx::kRust2},
+                  {0.62f, pal::fx::kTan2},
+                  {0.85f, pal::fx::kLightGold2},
+                  {1.0f, pal::fx::kPaleGold2}}};
+const Ramp kSmoke{{{0.0f, pal::fx::kDeepGrey}, {1.0f, pal::fx::kWarmGrey}}};
+const Ramp kShadow{{{0.0f, pal::fx::kDeepViolet2},
+                    {0.3f, pal::fx::kDarkViolet2},
+                    {0.6f, pal::fx::kViolet},
+                    {0.85f, pal::fx::kLightViolet},
+                    {1.0f, pal::fx::kPalePurple}}};
+const Ramp kIce{{{0.0f, pal::fx::kDarkBlue},
+                 {0.3f, pal::fx::kBlue2},
+                 {0.62f, pal::fx::kLightSky},
+                 {1.0f, pal::fx::kPaleSky2}}};
+const Ramp kSteel{{{0.0f, pal::fx::kDarkDullBlue},
+                   {0.3f, pal::fx::kDullBlue},
+                   {0.65f, pal::fx::kPaleBlue2},
+                   {1.0f, pal::fx::kWhite2}}};
+const Ramp kBlueSteel{{{0.0f, pal::fx::kDarkBlue2},
+                       {0.3f, pal::fx::kBlue3},
+                       {0.65f, pal::fx::kPaleBlue},
+                       {1.0f, pal::fx::kWhite}}};
+const Ramp kBlood{{{0.0f, pal::fx::kDeepRed2},
+                   {0.4f, pal::fx::kRed},
+                   {0.75f, pal::fx::kRed2},
+                   {1.0f, pal::fx::kPaleSalmon}}};
+const Ramp kSpirit{{{0.0f, pal::fx::kDarkBlue3},
+                    {0.4f, pal::fx::kBlue4},
+                    {0.75f, pal::fx::kPaleSky},
+                    {1.0f, pal::fx::kPaleSky3}}};
+const Ramp kGold{{{0.0f, pal::fx::kDeepOchre},
+                  {0.35f, pal::fx::kOlive},
+                  {0.7f, pal::fx::kLightGold},
+                  {1.0f, pal::fx::kPaleGold3}}};
+const Ramp kSpark{{{0.0f, pal::fx::kDarkRust}, {0.4f, pal::fx::kTan}, {1.0f, pal::fx::kPaleGold}}};
+const Ramp kDust{{{0.0f, pal::fx::kDarkDullBrown}, {1.0f, pal::fx::kDullTan}}};
 
 // ------------------------------------------------------------------ fields
 
@@ -121,7 +122,7 @@ std::vector<StreakPt> CurveStreak(Vec2 a, Vec2 m, Vec2 b, float tail, float head
     for (int i = 0; i <= n; ++i) {
         float f = tail + (head - tail) * i / n;
         float u = static_cast<float>(i) / n;
-        Vec2 p = Lerp(Lerp(a, m, f), Lerp(m, b, f), f);
+        Vec2 p = Mid(Mid(a, m, f), Mid(m, b, f), f);
         float shape = u < 0.8f ? std::pow(u / 0.8f, 1.1f) : (1.0f - u) / 0.2f * 0.8f + 0.2f;
         if (i == n) shape = 0.05f;
         pts.push_back({p, width * shape, bright * (0.55f + 0.45f * u)});
@@ -137,7 +138,7 @@ std::vector<StreakPt> LineStreak(Vec2 from, Vec2 to, float width, float bright, 
         float shape = pointed ? (u < 0.85f ? 0.25f + 0.75f * u / 0.85f : (1.0f - u) / 0.15f)
                               : std::sin(u * kPi) * 0.9f + 0.1f;
         pts.push_back(
-            {Lerp(from, to, u), std::max(0.0f, width * shape), bright * (0.5f + 0.5f * u)});
+            {Mid(from, to, u), std::max(0.0f, width * shape), bright * (0.5f + 0.5f * u)});
     }
     return pts;
 }
@@ -238,7 +239,7 @@ Pixmap Slash(const ArcShape& s, const Ramp& ramp, uint32_t seed) {
 // Upper and lower rows of teeth closing, then bleeding marks.
 Pixmap Bite() {
     Canvas cv = NewStrip(4);
-    const Color tooth = Rgb(240, 232, 212);
+    const Color tooth = pal::fx::kPaleTanTooth;
     auto jaw = [&](int ox, float y, bool upper, float spread) {
         PartList L;
         L.Begin(1);
@@ -427,9 +428,9 @@ Pixmap SpearThrust() {
         std::vector<std::vector<StreakPt>> lines;
         for (int k = -1; k <= 1; k += 2) {
             Vec2 n{-dir.y * 7.0f * k, dir.x * 7.0f * k};
-            lines.push_back(LineStreak(
-                {back.x + n.x, back.y + n.y},
-                {Lerp(back, tip, 0.7f).x + n.x, Lerp(back, tip, 0.7f).y + n.y}, 1.4f, 0.7f, true));
+            lines.push_back(LineStreak({back.x + n.x, back.y + n.y},
+                                       {Mid(back, tip, 0.7f).x + n.x, Mid(back, tip, 0.7f).y + n.y},
+                                       1.4f, 0.7f, true));
         }
         PaintField(
             cv, ox, 0, kCell, kCell,
@@ -466,7 +467,7 @@ Pixmap DaggerStabs() {
             Vec2 tip = at[k];
             Vec2 back{tip.x - dir[k].x * 28.0f, tip.y - dir[k].y * 28.0f};
             stabs.push_back(
-                LineStreak(age == 0 ? back : Lerp(back, tip, 0.5f), tip, 4.6f, 1.0f, true));
+                LineStreak(age == 0 ? back : Mid(back, tip, 0.5f), tip, 4.6f, 1.0f, true));
             stars.push_back({tip, age == 0 ? 14.0f : 8.0f});
         }
         PaintField(
@@ -492,21 +493,21 @@ void AddArrow(PartList& L, Vec2 tail, Vec2 tip, bool withHead) {
         return Vec2{tail.x + d.x * u + n.x * side, tail.y + d.y * u + n.y * side};
     };
     Paint wood = [](Vec2 p) {
-        return Scale(Rgb(164, 116, 66), 1.0f + 0.06f * std::sin(p.x * 1.7f + p.y * 1.3f));
+        return Scale(pal::fx::kBrown, 1.0f + 0.06f * std::sin(p.x * 1.7f + p.y * 1.3f));
     };
     L.Begin(1);
     // fletching: two red vanes and a pale one
     for (int e = -1; e <= 1; e += 2)
         L.Add(Poly({at(0.0f, 0.0f), at(-1.5f, e * 3.6f), at(9.0f, e * 3.0f), at(11.0f, 0.0f)}),
-              Rgb(196, 54, 44));
-    L.Add(Capsule(at(-1.0f, 0.0f), at(10.0f, 0.0f), 0.8f, 0.8f), Rgb(228, 218, 190));
+              pal::fx::kRedArrow);
+    L.Add(Capsule(at(-1.0f, 0.0f), at(10.0f, 0.0f), 0.8f, 0.8f), pal::fx::kPaleTan);
     float shaftEnd = withHead ? len - 7.0f : len;
     L.Add(Capsule(at(0.0f, 0.0f), at(shaftEnd, 0.0f), 1.1f, 1.1f), wood);
     if (withHead)
         L.Add(
             Poly({at(len - 8.0f, 3.0f), at(len, 0.0f), at(len - 8.0f, -3.0f), at(len - 6.5f, 0.0f)},
                  0.3f),
-            Rgb(176, 182, 192));
+            pal::fx::kLightCoolGrey);
 }
 
 Vec2 DirVec(int d) {
@@ -636,7 +637,8 @@ Pixmap ShadowBurst() {
                 float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 5.0f, 77u + f);
                 if (d < core * (0.8f + 0.4f * n))
                     cv.Set(ox + x, y,
-                           Mix(Rgb(16, 4, 24), Rgb(66, 20, 98), std::clamp(d / core, 0.f, 1.f)));
+                           Mix(pal::fx::kDeepVioletShadowBurst, pal::fx::kDarkViolet,
+                               std::clamp(d / core, 0.f, 1.f)));
             }
         if (f >= 4) DitherAway(cv, ox, 0, kCell, kCell, f == 4 ? 0.2f : 0.45f);
     }
@@ -698,8 +700,8 @@ Pixmap IceShards() {
     for (int k = 0; k < 9; ++k)
         shards.push_back({k * 2.0f * kPi / 9.0f + rng.Range(-0.2f, 0.2f), rng.Range(24.0f, 38.0f),
                           rng.Range(4.0f, 6.5f)});
-    const Color iceLight = Rgb(220, 242, 252), iceMid = Rgb(150, 206, 240),
-                iceDark = Rgb(84, 150, 210);
+    const Color iceLight = pal::fx::kPaleSkyIceLight, iceMid = pal::fx::kLightSkyIceMid,
+                iceDark = pal::fx::kSkyIceDark;
     for (int f = 0; f < 5; ++f) {
         int ox = f * kCell;
         Vec2 c{48, 50};
@@ -767,7 +769,9 @@ Pixmap Orb(const Ramp& ramp, float radius, uint32_t seed, bool darkHeart) {
             for (int x = 0; x < 48; ++x) {
                 float d = std::hypot(x + 0.5f - c.x, y + 0.5f - c.y);
                 if (d < radius * 0.32f)
-                    cv.Set(x, y, Mix(Rgb(14, 4, 22), Rgb(80, 26, 120), d / (radius * 0.32f)));
+                    cv.Set(
+                        x, y,
+                        Mix(pal::fx::kDeepViolet, pal::fx::kDarkVioletOrb, d / (radius * 0.32f)));
             }
         // a bright rim glint
         PaintField(

@@ -4,7 +4,9 @@
 // robber and the stranger are townsfolk figures with weapons, ears and a
 // mask painted over them.
 #include "combat.h"
-#include "combat_paint.h"
+#include "palette.h"
+#include "glow.h"
+#include "parts.h"
 #include "npcs.h"
 
 #include <algorithm>
@@ -232,14 +234,20 @@ Canvas WolfStrip(const WolfColors& c) {
 }
 
 Pixmap MakeWolf() {
-    WolfColors c{Rgb(84, 86, 92), Rgb(138, 138, 140), Rgb(206, 200, 188), Rgb(196, 190, 178),
-                 Rgb(34, 30, 32), Rgb(214, 156, 54),  Rgb(150, 110, 110)};
+    WolfColors c{pal::fur::kDarkCoolGrey, pal::fur::kGrey,     pal::fur::kLightDullTanWolf,
+                 pal::fur::kLightDullTan, pal::fur::kDeepGrey, pal::fur::kTan,
+                 pal::fur::kDullRed};
     return WolfStrip(c).ToPixmap(kMaskWhite);
 }
 
 Pixmap MakeSpiritWolf() {
-    WolfColors c{Rgb(96, 146, 206), Rgb(146, 192, 234), Rgb(204, 232, 250), Rgb(190, 226, 248),
-                 Rgb(52, 84, 150),  Rgb(236, 252, 255), Rgb(110, 170, 230)};
+    WolfColors c{pal::fur::kBlueSpiritWolf,
+                 pal::fur::kLightSkySpiritWolf,
+                 pal::fur::kPaleSkySpiritWolf2,
+                 pal::fur::kPaleSky,
+                 pal::fur::kBlue,
+                 pal::fur::kPaleSkySpiritWolf3,
+                 pal::fur::kLightBlue};
     Canvas strip = WolfStrip(c);
     // a see-through body: a sparse regular pattern of holes, and paws and
     // tail that dissolve into the air
@@ -254,7 +262,7 @@ Pixmap MakeSpiritWolf() {
             Rng rng(4100u + static_cast<uint64_t>(row * 3 + frame));
             for (int k = 0; k < 7; ++k) {
                 float x = rng.Range(16.0f, 56.0f), y = rng.Range(80.0f, 93.0f);
-                Color w = k % 2 ? Rgb(196, 230, 252) : Rgb(132, 186, 236);
+                Color w = k % 2 ? pal::fur::kPaleSkySpiritWolf : pal::fur::kLightSky;
                 strip.Set(ox + static_cast<int>(x), oy + static_cast<int>(y), w);
                 if (k % 3 == 0)
                     strip.Set(ox + static_cast<int>(x) + 1, oy + static_cast<int>(y), w);
@@ -303,7 +311,7 @@ Joints MakeJoints(int row, int frame, float build, float height) {
                 hand.x += sx[k] * 0.6f;
             }
             s.hand[k] = hand;
-            s.elbow[k] = Lerp(s.shoulder[k], hand, 0.5f);
+            s.elbow[k] = Mid(s.shoulder[k], hand, 0.5f);
             s.elbow[k].x += sx[k] * 0.8f;
             s.hip[k] = {kCx + sx[k] * 4.2f * build, 71.0f + bob};
             Vec2 ankle{kCx + sx[k] * 4.4f * build, 86.3f};
@@ -311,7 +319,7 @@ Joints MakeJoints(int row, int frame, float build, float height) {
             if (l > 0) ankle.y += 1.4f;
             if (l < 0) ankle.y -= 2.6f;
             s.ankle[k] = ankle;
-            s.knee[k] = Lerp(s.hip[k], ankle, 0.5f);
+            s.knee[k] = Mid(s.hip[k], ankle, 0.5f);
             s.foot[k] = {ankle.x + sx[k] * 0.3f, ankle.y + 2.6f};
         }
     } else {
@@ -324,7 +332,7 @@ Joints MakeJoints(int row, int frame, float build, float height) {
             float a = armFwd[k];
             s.shoulder[k] = {X(-0.5f), 57.5f + bob};
             s.hand[k] = {X(1.0f + 6.5f * a), 71.5f + bob - std::fabs(a) * 1.2f};
-            s.elbow[k] = Lerp(s.shoulder[k], s.hand[k], 0.5f);
+            s.elbow[k] = Mid(s.shoulder[k], s.hand[k], 0.5f);
             s.elbow[k].x += s.dir * (a > 0 ? -0.6f : -1.0f);
             s.hip[k] = {X(0.0f), 71.0f + bob};
             float l = legFwd[k];
@@ -376,7 +384,7 @@ Vec2 RaisedDirection(const Joints& s, int row, float lean) {
 Paint Rusty(Color steel, uint32_t seed) {
     return [=](Vec2 p) {
         float n = FractalNoise(p.x, p.y, 3.0f, seed);
-        Color c = Mix(steel, Rgb(150, 78, 40), std::clamp((n - 0.45f) * 3.0f, 0.0f, 0.85f));
+        Color c = Mix(steel, pal::metal::kRust, std::clamp((n - 0.45f) * 3.0f, 0.0f, 0.85f));
         return c;
     };
 }
@@ -392,11 +400,11 @@ void AddBlade(PartList& L, Vec2 hand, Vec2 d, float blade, float width, Paint st
     Vec2 shoulder2{base2.x + d.x * blade * 0.8f, base2.y + d.y * blade * 0.8f};
     L.Begin(depth)
         .Add(Capsule({hand.x - d.x * 3.4f, hand.y - d.y * 3.4f}, g, 1.0f, 1.0f), hilt)
-        .Add(Circle({hand.x - d.x * 3.8f, hand.y - d.y * 3.8f}, 1.4f), Rgb(150, 120, 70))
+        .Add(Circle({hand.x - d.x * 3.8f, hand.y - d.y * 3.8f}, 1.4f), pal::cloth::kBrown)
         .Add(Poly({base1, shoulder1, tip, shoulder2, base2}), steel)
         .Add(Capsule({g.x + n.x * 3.6f, g.y + n.y * 3.6f}, {g.x - n.x * 3.6f, g.y - n.y * 3.6f},
                      1.0f, 1.0f),
-             Rgb(120, 96, 60));
+             pal::cloth::kDarkBrownBlade);
 }
 
 void AddFist(PartList& L, Vec2 hand, Color skin, float depth) {
@@ -406,8 +414,8 @@ void AddFist(PartList& L, Vec2 hand, Color skin, float depth) {
 // ------------------------------------------------------------------ skeleton
 
 void SkeletonParts(PartList& L, int row, int frame) {
-    const Color bone = Rgb(224, 214, 186), joint = Rgb(206, 194, 164);
-    const Color hollow = Rgb(46, 38, 36);
+    const Color bone = pal::bone::kPaleTan, joint = pal::bone::kLightTan;
+    const Color hollow = pal::bone::kDeepWarmGrey;
     Joints s = MakeJoints(row, frame, 0.9f, 1.0f);
     float b = s.bob;
     bool down = row == kDown, up = row == kUp;
@@ -440,7 +448,7 @@ void SkeletonParts(PartList& L, int row, int frame) {
         .Add(Oval({kCx, 71.5f + b}, s.side ? 1.6f : 2.6f, 1.3f), hollow, false);
     Paint rag = [](Vec2 p) {
         float v = std::sin(p.x * 1.4f);
-        return Scale(Rgb(92, 70, 52), 1.0f + 0.1f * v);
+        return Scale(pal::bone::kDarkDullRust, 1.0f + 0.1f * v);
     };
     {
         float w = s.side ? 5.0f : 6.0f;
@@ -490,7 +498,7 @@ void SkeletonParts(PartList& L, int row, int frame) {
     }
     if (!up) {
         L.Begin(41, false);
-        const Color glow = Rgb(236, 84, 48);
+        const Color glow = pal::bone::kRed;
         if (!s.side) {
             for (int e = -1; e <= 1; e += 2) {
                 L.Add(Oval({h.x + e * 3.6f, h.y + 1.6f}, 2.5f, 2.4f), hollow, false);
@@ -518,7 +526,7 @@ void SkeletonParts(PartList& L, int row, int frame) {
     int hi = 1;
     Vec2 fist = WeaponHand(s, hi);
     Vec2 d = RaisedDirection(s, row, 0.55f);
-    AddBlade(L, fist, d, 21.0f, 1.9f, Rusty(Rgb(160, 152, 142), 77u), Rgb(78, 56, 40), 34);
+    AddBlade(L, fist, d, 21.0f, 1.9f, Rusty(pal::bone::kWarmGrey, 77u), pal::bone::kDarkRust, 34);
     AddFist(L, fist, bone, 35);
 }
 
@@ -560,22 +568,22 @@ Pixmap Overlay(const FigureLook& look,
 
 Pixmap MakeGoblin() {
     FigureLook l;
-    l.skin = Rgb(116, 158, 70);
-    l.under = Rgb(100, 84, 60);
+    l.skin = pal::skin::kOlive;
+    l.under = pal::cloth::kDarkDullBrownUnder;
     l.build = 0.86f;
     l.height = 0.8f;
     l.armWidth = 0.85f;
-    l.eyes = Rgb(246, 206, 60);
-    l.mouth = Rgb(66, 40, 34);
+    l.eyes = pal::eyes::kGold;
+    l.mouth = pal::skin::kDeepRed;
     l.hair = HairStyle::None;
     l.hat = HatStyle::Helmet;
-    l.hatColor = Rgb(134, 92, 54);
-    l.tunicColor = Rgb(112, 84, 54);
-    l.trimColor = Rgb(88, 64, 40);
+    l.hatColor = pal::cloth::kDarkRustHat;
+    l.tunicColor = pal::cloth::kDarkBrownTunic;
+    l.trimColor = pal::cloth::kDarkBrown;
     l.tunicHem = 76.0f;
     l.sleeves = 0;
-    l.beltColor = Rgb(66, 46, 30);
-    l.trouserColor = Rgb(86, 72, 52);
+    l.beltColor = pal::leather::kDeepRustBelt;
+    l.trouserColor = pal::cloth::kDarkDullBrown;
     l.boots = false;
     const Color skin = l.skin;
     return Overlay(l, [skin](PartList& L, const Joints& s, int row) {
@@ -611,13 +619,14 @@ Pixmap MakeGoblin() {
             Vec2 q2 =
                 s.side ? Vec2{q.x - s.dir * 3.0f, q.y - 10.0f} : Vec2{q.x + 4.0f, q.y - 11.0f};
             L.Begin(row == kUp ? 47.0f : 3.0f)
-                .Add(Capsule(Lerp(q2, q, -0.15f), Lerp(q2, q, -0.35f), 0.9f, 0.9f),
-                     Rgb(196, 60, 48))
-                .Add(Capsule({Lerp(q2, q, -0.15f).x + 2.0f, Lerp(q2, q, -0.15f).y},
-                             {Lerp(q2, q, -0.35f).x + 2.0f, Lerp(q2, q, -0.35f).y}, 0.9f, 0.9f),
-                     Rgb(226, 214, 180))
-                .Add(Capsule(q, q2, 1.9f, 2.2f), Rgb(120, 74, 40))
-                .Add(Capsule(Lerp(q, q2, 0.3f), Lerp(q, q2, 0.4f), 2.0f, 2.3f), Rgb(86, 52, 30));
+                .Add(Capsule(Mid(q2, q, -0.15f), Mid(q2, q, -0.35f), 0.9f, 0.9f),
+                     pal::cloth::kRedGoblin)
+                .Add(Capsule({Mid(q2, q, -0.15f).x + 2.0f, Mid(q2, q, -0.15f).y},
+                             {Mid(q2, q, -0.35f).x + 2.0f, Mid(q2, q, -0.35f).y}, 0.9f, 0.9f),
+                     pal::cloth::kLightTan)
+                .Add(Capsule(q, q2, 1.9f, 2.2f), pal::cloth::kDarkRustGoblin2)
+                .Add(Capsule(Mid(q, q2, 0.3f), Mid(q, q2, 0.4f), 2.0f, 2.3f),
+                     pal::cloth::kDarkRustGoblin);
         }
         // the bow in the left hand (in side views the near hand)
         int k = s.side ? s.near : 0;
@@ -632,10 +641,10 @@ Pixmap MakeGoblin() {
             bottom.push_back({hand.x + out * (bulge - 1.0f), hand.y + half * t});
         }
         Vec2 tipA = top.back(), tipB = bottom.back();
-        L.Begin(48, false).Add(Capsule(tipA, tipB, 0.45f, 0.45f), Rgb(226, 216, 186), false);
+        L.Begin(48, false).Add(Capsule(tipA, tipB, 0.45f, 0.45f), pal::cloth::kPaleSand, false);
         L.Begin(49)
-            .Add(Stroke(top, 1.6f, 0.8f), Rgb(140, 96, 52))
-            .Add(Stroke(bottom, 1.6f, 0.8f), Rgb(140, 96, 52))
+            .Add(Stroke(top, 1.6f, 0.8f), pal::cloth::kRust)
+            .Add(Stroke(bottom, 1.6f, 0.8f), pal::cloth::kRust)
             .Add(Oval(hand, 2.3f, 2.4f), skin);
     });
 }
@@ -653,38 +662,38 @@ Pixmap MakeStranger() {
         else
             d = {row == kDown ? -0.55f : 0.55f, row == kDown ? 0.83f : -0.83f};
         Paint steel = [](Vec2 p) {
-            return Scale(Rgb(206, 212, 222), 1.0f + 0.08f * std::sin(p.x * 2.0f + p.y));
+            return Scale(pal::cloth::kPaleDullBlue, 1.0f + 0.08f * std::sin(p.x * 2.0f + p.y));
         };
-        AddBlade(L, fist, d, 10.0f, 1.6f, steel, Rgb(60, 40, 30), 50);
+        AddBlade(L, fist, d, 10.0f, 1.6f, steel, pal::metal::kDeepRust, 50);
         AddFist(L, fist, skin, 51);
     });
 }
 
 Pixmap MakeRobber() {
     FigureLook l;
-    l.skin = Rgb(222, 170, 128);
+    l.skin = pal::skin::kLightSalmon;
     l.build = 1.08f;
     l.armWidth = 1.12f;
-    l.hairColor = Rgb(60, 40, 28);
+    l.hairColor = pal::hair::kDeepRust;
     l.faceShadow = 0.6f;
-    l.tunicColor = Rgb(112, 74, 42); // the leather vest
-    l.trimColor = Rgb(84, 54, 30);
+    l.tunicColor = pal::cloth::kDarkRustTunic; // the leather vest
+    l.trimColor = pal::cloth::kDarkRust;
     l.tunicHem = 77.0f;
     l.sleeves = 2;
-    l.sleeveColor = Rgb(158, 146, 120); // a coarse linen shirt
-    l.beltColor = Rgb(52, 36, 24);
-    l.buckleColor = Rgb(150, 140, 120);
-    l.trouserColor = Rgb(70, 64, 56);
-    l.bootColor = Rgb(58, 40, 28);
+    l.sleeveColor = pal::cloth::kDullTan; // a coarse linen shirt
+    l.beltColor = pal::leather::kDeepRust;
+    l.buckleColor = pal::metal::kWarmGrey;
+    l.trouserColor = pal::cloth::kDarkWarmGrey;
+    l.bootColor = pal::leather::kDeepRustBoot;
     l.bootTop = 0.2f;
     l.hood = true;
     l.hoodUp = true;
-    l.cloakColor = Rgb(120, 80, 44); // the hood
+    l.cloakColor = pal::cloth::kDarkRustCloak; // the hood
     l.pouch = true;
     const Color skin = l.skin;
     return Overlay(l, [skin](PartList& L, const Joints& s, int row) {
         Vec2 h = s.head;
-        Color cloth = Rgb(70, 56, 50);
+        Color cloth = pal::cloth::kDarkDullRustCloth;
         Paint folds = [cloth](Vec2 p) {
             return Scale(cloth, 1.0f + 0.1f * std::sin(p.x * 1.1f + p.y * 0.4f));
         };
@@ -712,13 +721,14 @@ Pixmap MakeRobber() {
         Vec2 d = RaisedDirection(s, row, 0.7f);
         Vec2 end{fist.x + d.x * 17.0f, fist.y + d.y * 17.0f};
         Paint wood = [](Vec2 p) {
-            return Scale(Rgb(126, 84, 46), 1.0f + 0.1f * std::sin(p.y * 2.2f + p.x * 0.7f));
+            return Scale(pal::cloth::kDarkRustRobber,
+                         1.0f + 0.1f * std::sin(p.y * 2.2f + p.x * 0.7f));
         };
         L.Begin(52)
             .Add(Capsule({fist.x - d.x * 3.0f, fist.y - d.y * 3.0f}, end, 1.5f, 3.6f), wood)
-            .Add(Circle(Lerp(fist, end, 0.82f), 0.8f), Rgb(150, 150, 156))
-            .Add(Circle({Lerp(fist, end, 0.66f).x + 1.5f, Lerp(fist, end, 0.66f).y}, 0.7f),
-                 Rgb(150, 150, 156));
+            .Add(Circle(Mid(fist, end, 0.82f), 0.8f), pal::cloth::kGrey)
+            .Add(Circle({Mid(fist, end, 0.66f).x + 1.5f, Mid(fist, end, 0.66f).y}, 0.7f),
+                 pal::cloth::kGrey);
         AddFist(L, fist, skin, 53);
     });
 }

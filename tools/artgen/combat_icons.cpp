@@ -1,7 +1,9 @@
 // Icons of 40 x 40 for the weapons and spells, drawn on the hotkey bar and
 // in the selection box: the object alone on the white mask, outlined.
 #include "combat.h"
-#include "combat_paint.h"
+#include "palette.h"
+#include "glow.h"
+#include "parts.h"
 
 #include <cmath>
 
@@ -16,7 +18,7 @@ Paint SteelAlong(Vec2 a, Vec2 b) {
     return [=](Vec2 p) {
         float dx = b.x - a.x, dy = b.y - a.y;
         float side = ((p.x - a.x) * dy - (p.y - a.y) * dx) / std::hypot(dx, dy);
-        return side < 0 ? Rgb(226, 232, 240) : Rgb(150, 160, 176);
+        return side < 0 ? pal::metal::kPaleBlue : pal::metal::kLightDullBlue;
     };
 }
 
@@ -34,41 +36,43 @@ Pixmap Longsword() {
     PartList L;
     Vec2 tip{35, 5}, guard{13, 27};
     L.Begin(1)
-        .Add(Capsule({5, 35}, {11, 29}, 1.8f, 1.8f), Wood(Rgb(96, 60, 36)))
-        .Add(Circle({4.5f, 35.5f}, 2.4f), Rgb(212, 176, 80))
+        .Add(Capsule({5, 35}, {11, 29}, 1.8f, 1.8f), Wood(pal::wood::kDarkRustLongsword))
+        .Add(Circle({4.5f, 35.5f}, 2.4f), pal::metal::kTanLongsword)
         .Add(Poly({{guard.x - 1.8f, guard.y - 1.8f},
                    {tip.x - 1.0f, tip.y + 3.0f},
                    tip,
                    {tip.x - 3.0f, tip.y + 1.0f},
                    {guard.x + 1.8f, guard.y + 1.8f}}),
              SteelAlong(guard, tip))
-        .Add(Capsule({8, 22}, {18, 32}, 1.6f, 1.6f), Rgb(212, 176, 80));
+        .Add(Capsule({8, 22}, {18, 32}, 1.6f, 1.6f), pal::metal::kTanLongsword);
     return Render(L);
 }
 
 Pixmap BattleAxe() {
     PartList L;
     L.Begin(1)
-        .Add(Capsule({7, 36}, {29, 6}, 1.7f, 1.7f), Wood(Rgb(132, 88, 50)))
+        .Add(Capsule({7, 36}, {29, 6}, 1.7f, 1.7f), Wood(pal::wood::kDarkRustBattleAxe))
         .Add(Poly({{22, 9}, {35, 4}, {38, 15}, {35, 25}, {26, 19}}, 0.5f),
-             [](Vec2 p) { return p.x > 33.5f ? Rgb(230, 234, 240) : Rgb(150, 158, 172); })
-        .Add(Poly({{24, 13}, {17, 8}, {16, 14}}, 0.4f), Rgb(140, 148, 160))
-        .Add(Circle({28.5f, 7.0f}, 1.8f), Rgb(110, 116, 128));
+             [](Vec2 p) {
+                 return p.x > 33.5f ? pal::metal::kPaleCoolGrey : pal::metal::kLightCoolGrey;
+             })
+        .Add(Poly({{24, 13}, {17, 8}, {16, 14}}, 0.4f), pal::metal::kCoolGreyBattleAxe)
+        .Add(Circle({28.5f, 7.0f}, 1.8f), pal::metal::kCoolGrey);
     return Render(L);
 }
 
 Pixmap Spear() {
     PartList L;
     L.Begin(1)
-        .Add(Capsule({4, 36}, {28, 12}, 1.4f, 1.4f), Wood(Rgb(150, 104, 60)))
+        .Add(Capsule({4, 36}, {28, 12}, 1.4f, 1.4f), Wood(pal::wood::kRustSpear))
         .Add(Poly({{26, 9}, {37, 3}, {31, 14}}, 0.6f), SteelAlong({27, 13}, {37, 3}))
-        .Add(Capsule({24.5f, 12.5f}, {27.5f, 15.5f}, 1.6f, 1.6f), Rgb(96, 70, 44));
+        .Add(Capsule({24.5f, 12.5f}, {27.5f, 15.5f}, 1.6f, 1.6f), pal::metal::kDarkBrown);
     return Render(L);
 }
 
 Pixmap Mace() {
     PartList L;
-    L.Begin(1).Add(Capsule({7, 36}, {24, 16}, 1.7f, 1.7f), Wood(Rgb(112, 76, 44)));
+    L.Begin(1).Add(Capsule({7, 36}, {24, 16}, 1.7f, 1.7f), Wood(pal::wood::kDarkRustMace));
     L.Begin(2);
     Vec2 h{27, 12};
     for (int k = 0; k < 8; ++k) {
@@ -77,11 +81,11 @@ Pixmap Mace() {
         L.Add(Poly({{h.x + d.x * 4.0f - d.y * 2.2f, h.y + d.y * 4.0f + d.x * 2.2f},
                     {h.x + d.x * 10.0f, h.y + d.y * 10.0f},
                     {h.x + d.x * 4.0f + d.y * 2.2f, h.y + d.y * 4.0f - d.x * 2.2f}}),
-              Rgb(150, 158, 172));
+              pal::metal::kLightCoolGrey);
     }
-    L.Add(Circle(h, 6.0f), Rgb(176, 184, 196))
-        .Add(Circle({h.x - 2.0f, h.y - 2.0f}, 1.6f), Rgb(232, 236, 242), false);
-    L.Begin(3).Add(Capsule({6, 37}, {8.5f, 34.5f}, 2.3f, 2.3f), Rgb(84, 56, 34));
+    L.Add(Circle(h, 6.0f), pal::metal::kLightDullBlueMace)
+        .Add(Circle({h.x - 2.0f, h.y - 2.0f}, 1.6f), pal::metal::kPaleCoolGreyMace, false);
+    L.Begin(3).Add(Capsule({6, 37}, {8.5f, 34.5f}, 2.3f, 2.3f), pal::metal::kDarkRust);
     return Render(L);
 }
 
@@ -89,11 +93,11 @@ Pixmap Dagger() {
     PartList L;
     Vec2 guard{16, 24}, tip{34, 6};
     L.Begin(1)
-        .Add(Capsule({8, 32}, {14, 26}, 2.0f, 2.0f), Wood(Rgb(70, 46, 30)))
-        .Add(Circle({7, 33}, 2.3f), Rgb(200, 166, 74))
+        .Add(Capsule({8, 32}, {14, 26}, 2.0f, 2.0f), Wood(pal::wood::kDeepRustDagger))
+        .Add(Circle({7, 33}, 2.3f), pal::metal::kTan)
         .Add(Poly({{guard.x - 2.6f, guard.y - 2.6f}, tip, {guard.x + 2.6f, guard.y + 2.6f}}),
              SteelAlong(guard, tip))
-        .Add(Capsule({11, 19}, {21, 29}, 1.5f, 1.5f), Rgb(200, 166, 74));
+        .Add(Capsule({11, 19}, {21, 29}, 1.5f, 1.5f), pal::metal::kTan);
     return Render(L);
 }
 
@@ -109,12 +113,13 @@ Pixmap HuntingBow() {
         along.y -= bulge * 0.707f;
         limb.push_back(along);
     }
-    L.Begin(1, false).Add(Capsule(limb.front(), limb.back(), 0.5f, 0.5f), Rgb(232, 222, 190),
+    L.Begin(1, false).Add(Capsule(limb.front(), limb.back(), 0.5f, 0.5f), pal::wood::kPaleSand,
                           false);
     L.Begin(2)
-        .Add(Stroke({limb.begin(), limb.begin() + 7}, 1.1f, 2.0f), Wood(Rgb(150, 98, 50)))
-        .Add(Stroke({limb.begin() + 6, limb.end()}, 2.0f, 1.1f), Wood(Rgb(150, 98, 50)))
-        .Add(Capsule({limb[5].x, limb[5].y}, {limb[7].x, limb[7].y}, 2.5f, 2.5f), Rgb(90, 60, 40));
+        .Add(Stroke({limb.begin(), limb.begin() + 7}, 1.1f, 2.0f), Wood(pal::wood::kRust))
+        .Add(Stroke({limb.begin() + 6, limb.end()}, 2.0f, 1.1f), Wood(pal::wood::kRust))
+        .Add(Capsule({limb[5].x, limb[5].y}, {limb[7].x, limb[7].y}, 2.5f, 2.5f),
+             pal::wood::kDarkRustHuntingBow);
     return Render(L);
 }
 
@@ -131,10 +136,10 @@ float IconGlow(float x, float y, Vec2 c, float r) {
 }
 
 Pixmap FireballIcon() {
-    const Ramp fire{{{0.0f, Rgb(110, 24, 10)},
-                     {0.3f, Rgb(220, 80, 20)},
-                     {0.65f, Rgb(252, 180, 48)},
-                     {1.0f, Rgb(255, 248, 206)}}};
+    const Ramp fire{{{0.0f, pal::fx::kDarkRed},
+                     {0.3f, pal::fx::kRust},
+                     {0.65f, pal::fx::kTanFireballIcon},
+                     {1.0f, pal::fx::kPaleGoldFireballIcon}}};
     return FieldIcon(
         [](float x, float y) {
             // a ball with flames trailing to the upper right
@@ -146,14 +151,14 @@ Pixmap FireballIcon() {
             for (int k = 0; k < 3; ++k) tail = std::max(tail, IconGlow(x, y, tongue[k], size[k]));
             return std::max(std::pow(ball, 0.6f), std::pow(tail, 0.8f) * (0.45f + 0.6f * n));
         },
-        fire, Rgb(60, 14, 6));
+        fire, pal::fx::kDeepRed);
 }
 
 Pixmap HealingIcon() {
-    const Ramp gold{{{0.0f, Rgb(74, 110, 26)},
-                     {0.35f, Rgb(130, 200, 70)},
-                     {0.7f, Rgb(236, 228, 100)},
-                     {1.0f, Rgb(255, 252, 220)}}};
+    const Ramp gold{{{0.0f, pal::fx::kDarkOlive},
+                     {0.35f, pal::fx::kGreen},
+                     {0.7f, pal::fx::kLightGoldHealingIcon},
+                     {1.0f, pal::fx::kPaleGoldHealingIcon}}};
     return FieldIcon(
         [](float x, float y) {
             // a glowing cross with a few sparkles
@@ -169,13 +174,13 @@ Pixmap HealingIcon() {
             }
             return v;
         },
-        gold, Rgb(34, 54, 12));
+        gold, pal::fx::kDeepOlive);
 }
 
 Pixmap IceIcon() {
     PartList L;
     L.Begin(1);
-    const Color light = Rgb(222, 244, 254), mid = Rgb(146, 204, 240), dark = Rgb(80, 146, 208);
+    const Color light = pal::fx::kPaleSkyLight, mid = pal::fx::kLightSkyMid, dark = pal::fx::kSky;
     const float angles[5] = {-1.57f, -0.35f, 0.9f, 2.2f, 3.45f};
     const float lens[5] = {17.0f, 14.0f, 12.0f, 12.0f, 14.0f};
     Vec2 c{20, 22};
@@ -191,7 +196,8 @@ Pixmap IceIcon() {
 
 Pixmap SpiritWolfIcon() {
     PartList L;
-    const Color fur = Rgb(150, 196, 236), pale = Rgb(206, 232, 250), deep = Rgb(96, 146, 208);
+    const Color fur = pal::fx::kLightSkyFur, pale = pal::fx::kPaleSkyPale,
+                deep = pal::fx::kBlueDeep;
     L.Begin(1);
     for (int e = -1; e <= 1; e += 2)
         L.Add(
@@ -205,11 +211,11 @@ Pixmap SpiritWolfIcon() {
         L.Add(
             Poly(
                 {{20.0f + e * 10.5f, 13.0f}, {20.0f + e * 10.5f, 5.0f}, {20.0f + e * 5.5f, 10.5f}}),
-            Rgb(110, 170, 230), false);
-        L.Add(Oval({20.0f + e * 5.0f, 20.0f}, 2.0f, 1.4f), Rgb(236, 252, 255), false);
-        L.Add(Oval({20.0f + e * 5.0f, 20.0f}, 0.8f, 1.2f), Rgb(40, 80, 150), false);
+            pal::fx::kLightBlue, false);
+        L.Add(Oval({20.0f + e * 5.0f, 20.0f}, 2.0f, 1.4f), pal::fx::kPaleSkySpiritWolfIcon, false);
+        L.Add(Oval({20.0f + e * 5.0f, 20.0f}, 0.8f, 1.2f), pal::fx::kBlue, false);
     }
-    L.Add(Oval({20, 32}, 3.0f, 2.1f), Rgb(50, 80, 140), false);
+    L.Add(Oval({20, 32}, 3.0f, 2.1f), pal::fx::kBlueSpiritWolfIcon, false);
     return Render(L);
 }
 

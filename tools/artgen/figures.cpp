@@ -1,4 +1,7 @@
 #include "figures.h"
+#include "palette.h"
+
+#include "parts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,43 +17,6 @@ constexpr float kCx = 36.0f;   // horizontal centre of the figure
 constexpr float kFeet = 89.0f; // the soles; a smaller figure shrinks towards them
 
 enum class Facing { Up, Right, Down, Left };
-
-using Sdf = std::function<float(Vec2)>;
-using Paint = std::function<Color(Vec2)>;
-
-struct Shape {
-    Sdf sdf;
-    Paint paint;
-    bool shaded = true;
-};
-
-struct Group {
-    unsigned layer = kLayerBody;
-    float depth = 0;
-    bool outline = true;
-    float light = 1.0f; // far limbs are drawn a little darker
-    std::vector<Shape> shapes;
-};
-
-Paint Flat(Color c) {
-    return [c](Vec2) { return c; };
-}
-
-Shape Ellipse(Vec2 c, float rx, float ry, Color col) {
-    return {[=](Vec2 p) { return SdEllipse(p, c, rx, ry); }, Flat(col)};
-}
-
-Shape Capsule(Vec2 a, Vec2 b, float ra, float rb, Color col) {
-    return {[=](Vec2 p) { return SdCapsule(p, a, b, ra, rb); }, Flat(col)};
-}
-
-Shape Poly(std::vector<Vec2> pts, float round, Color col) {
-    return {[pts, round](Vec2 p) { return SdPolygon(p, pts) - round; }, Flat(col)};
-}
-
-Vec2 Mid(Vec2 a, Vec2 b, float t = 0.5f) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
 
 // Joint positions of one pose. Index 0 is the figure's left side, 1 its right.
 struct Skeleton {
@@ -197,62 +163,64 @@ float LimbLight(const Skeleton& s, int k) {
 
 // The skin of the head, darker when it lies in the shadow of a hood.
 Color HeadSkin(const FigureLook& L) {
-    return L.faceShadow > 0 ? Mix(L.skin, Rgb(34, 26, 30), L.faceShadow) : L.skin;
+    return L.faceShadow > 0 ? Mix(L.skin, pal::light::kDeepGreyHeadSkin, L.faceShadow) : L.skin;
 }
 
-void AddBody(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddBody(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     // neck
-    Group neck{kLayerBody, 15, true, 1.0f, {}};
-    neck.shapes.push_back(Capsule(s.neckTop, s.neckBottom, 3.0f, 3.3f, L.skin));
+    Part neck{kLayerBody, 15, true, 1.0f, {}};
+    neck.pieces.push_back(Filled(Capsule(s.neckTop, s.neckBottom, 3.0f, 3.3f), L.skin));
     out.push_back(neck);
 
     // torso in underclothes
-    Group torso{kLayerBody, 20, true, 1.0f, {}};
-    torso.shapes.push_back(Poly(s.torso, 1.5f, L.under));
+    Part torso{kLayerBody, 20, true, 1.0f, {}};
+    torso.pieces.push_back(Filled(Poly(s.torso, 1.5f), L.under));
     out.push_back(torso);
 
     for (int k = 0; k < 2; ++k) {
-        Group leg{kLayerBody, LimbDepth(s, k, 10, 8), true, LimbLight(s, k), {}};
+        Part leg{kLayerBody, LimbDepth(s, k, 10, 8), true, LimbLight(s, k), {}};
         if (s.side && k == s.nearSide) leg.depth = 22;
-        leg.shapes.push_back(Capsule(s.hip[k], s.knee[k], 3.9f, 3.4f, L.skin));
-        leg.shapes.push_back(Capsule(s.knee[k], s.ankle[k], 3.4f, 2.7f, L.skin));
-        leg.shapes.push_back(Ellipse(s.foot[k], s.footRx[k], s.footRy[k], L.skin));
+        leg.pieces.push_back(Filled(Capsule(s.hip[k], s.knee[k], 3.9f, 3.4f), L.skin));
+        leg.pieces.push_back(Filled(Capsule(s.knee[k], s.ankle[k], 3.4f, 2.7f), L.skin));
+        leg.pieces.push_back(Filled(Oval(s.foot[k], s.footRx[k], s.footRy[k]), L.skin));
         // the shorts of the underclothes
         Vec2 shortsEnd = Mid(s.hip[k], s.knee[k], 0.45f);
-        leg.shapes.push_back(Capsule(s.hip[k], shortsEnd, 4.3f, 4.1f, L.under));
+        leg.pieces.push_back(Filled(Capsule(s.hip[k], shortsEnd, 4.3f, 4.1f), L.under));
         out.push_back(leg);
 
-        Group arm{kLayerBody, LimbDepth(s, k, 30, 5), true, LimbLight(s, k), {}};
+        Part arm{kLayerBody, LimbDepth(s, k, 30, 5), true, LimbLight(s, k), {}};
         float aw = L.armWidth;
-        arm.shapes.push_back(Capsule(s.shoulder[k], s.elbow[k], 3.1f * aw, 2.8f * aw, L.skin));
-        arm.shapes.push_back(Capsule(s.elbow[k], s.hand[k], 2.8f * aw, 2.4f * aw, L.skin));
+        arm.pieces.push_back(
+            Filled(Capsule(s.shoulder[k], s.elbow[k], 3.1f * aw, 2.8f * aw), L.skin));
+        arm.pieces.push_back(Filled(Capsule(s.elbow[k], s.hand[k], 2.8f * aw, 2.4f * aw), L.skin));
         Vec2 h = s.hand[k];
         h.y += 1.2f;
-        arm.shapes.push_back(Ellipse(h, 2.7f, 2.9f, L.skin));
+        arm.pieces.push_back(Filled(Oval(h, 2.7f, 2.9f), L.skin));
         out.push_back(arm);
     }
 
     // head and ears
     Color face = HeadSkin(L);
-    Group head{kLayerBody, 40, true, 1.0f, {}};
-    head.shapes.push_back(Ellipse(s.head, s.headRx, s.headRy, face));
+    Part head{kLayerBody, 40, true, 1.0f, {}};
+    head.pieces.push_back(Filled(Oval(s.head, s.headRx, s.headRy), face));
     out.push_back(head);
     if (!s.side) {
-        Group ears{kLayerBody, 39, true, 1.0f, {}};
+        Part ears{kLayerBody, 39, true, 1.0f, {}};
         for (int e = -1; e <= 1; e += 2)
-            ears.shapes.push_back(
-                Ellipse({s.head.x + e * (s.headRx - 0.3f), s.head.y + 2.0f}, 1.9f, 2.7f, face));
+            ears.pieces.push_back(Filled(
+                Oval({s.head.x + e * (s.headRx - 0.3f), s.head.y + 2.0f}, 1.9f, 2.7f), face));
         out.push_back(ears);
     } else {
-        Group ear{kLayerBody, 40.5f, true, 1.0f, {}};
-        ear.shapes.push_back(Ellipse({s.head.x - s.dir * 2.2f, s.head.y + 2.2f}, 1.9f, 2.6f, face));
+        Part ear{kLayerBody, 40.5f, true, 1.0f, {}};
+        ear.pieces.push_back(
+            Filled(Oval({s.head.x - s.dir * 2.2f, s.head.y + 2.2f}, 1.9f, 2.6f), face));
         out.push_back(ear);
     }
 }
 
 // Full beard round the jaw (under the mouth, which is painted over it) and a
 // moustache above the mouth.
-void AddBeard(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddBeard(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     if (!L.beard || s.facing == Facing::Up) return;
     Vec2 c = s.head;
     float rx = s.headRx, ry = s.headRy;
@@ -261,10 +229,10 @@ void AddBeard(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
         float v = std::sin(p.x * 2.1f + 0.8f * std::sin(p.y * 1.7f));
         return v > 0.75f ? Scale(hc, 1.12f) : (v < -0.85f ? Scale(hc, 0.86f) : hc);
     };
-    Group beard{kLayerHair, 40.8f, true, 1.0f, {}};
-    Group tache{kLayerHair, 41.3f, false, 1.0f, {}};
+    Part beard{kLayerHair, 40.8f, true, 1.0f, {}};
+    Part tache{kLayerHair, 41.3f, false, 1.0f, {}};
     if (!s.side) {
-        beard.shapes.push_back(
+        beard.pieces.push_back(
             {[=](Vec2 p) {
                  float dx = p.x - c.x;
                  float shape = SdEllipse(p, {c.x, c.y + 0.8f}, rx + 0.8f, ry + 1.8f);
@@ -272,11 +240,12 @@ void AddBeard(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
              },
              strands});
         for (int e = -1; e <= 1; e += 2)
-            tache.shapes.push_back(Capsule({c.x + e * 0.6f, c.y + 6.4f},
-                                           {c.x + e * 3.4f, c.y + 7.9f}, 1.15f, 0.7f, dark));
+            tache.pieces.push_back(Filled(
+                Capsule({c.x + e * 0.6f, c.y + 6.4f}, {c.x + e * 3.4f, c.y + 7.9f}, 1.15f, 0.7f),
+                dark));
     } else {
         int d = s.dir;
-        beard.shapes.push_back(
+        beard.pieces.push_back(
             {[=](Vec2 p) {
                  float shape = SdEllipse(p, {c.x + d * 1.2f, c.y + 1.0f}, rx + 1.0f, ry + 1.6f);
                  // from the sideburn by the ear down to the mouth
@@ -285,63 +254,64 @@ void AddBeard(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
                  return std::max(shape, region);
              },
              strands});
-        tache.shapes.push_back(
-            Capsule({c.x + d * 6.0f, c.y + 6.3f}, {c.x + d * 8.6f, c.y + 6.9f}, 1.1f, 0.8f, dark));
+        tache.pieces.push_back(Filled(
+            Capsule({c.x + d * 6.0f, c.y + 6.3f}, {c.x + d * 8.6f, c.y + 6.9f}, 1.1f, 0.8f), dark));
     }
     out.push_back(beard);
     out.push_back(tache);
 }
 
-void AddFace(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddFace(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     AddBeard(L, s, out);
     if (s.facing == Facing::Up) return;
     Color brow = Darker(L.hairColor, 0.35f);
     // in the shadow of a hood only a glint of the eyes shows
     bool hidden = L.faceShadow > 0.5f;
-    Color eyes = hidden ? Rgb(200, 190, 150) : L.eyes;
-    Color mouth = L.faceShadow > 0 ? Mix(L.mouth, Rgb(30, 22, 24), L.faceShadow) : L.mouth;
+    Color eyes = hidden ? pal::cloth::kLightSandFace : L.eyes;
+    Color mouth = L.faceShadow > 0 ? Mix(L.mouth, pal::light::kDeepGrey, L.faceShadow) : L.mouth;
     Color skin = HeadSkin(L);
     Vec2 c = s.head;
     if (!s.side) {
-        Group d{kLayerFace, 41, false, 1.0f, {}};
+        Part d{kLayerFace, 41, false, 1.0f, {}};
         for (int e = -1; e <= 1; e += 2) {
             Vec2 eye{c.x + e * 3.8f, c.y + 2.2f};
             float eh = hidden ? 0.6f : 1.45f;
-            d.shapes.push_back(
+            d.pieces.push_back(
                 {[eye, eh](Vec2 p) { return SdBox(p, eye, 0.95f, eh); }, Flat(eyes), false});
             if (hidden) continue;
-            d.shapes.push_back(Capsule({c.x + e * 2.3f, c.y - 1.3f}, {c.x + e * 5.3f, c.y - 1.7f},
-                                       0.65f, 0.65f, brow));
-            d.shapes.back().shaded = false;
+            d.pieces.push_back(Filled(
+                Capsule({c.x + e * 2.3f, c.y - 1.3f}, {c.x + e * 5.3f, c.y - 1.7f}, 0.65f, 0.65f),
+                brow));
+            d.pieces.back().shaded = false;
         }
-        d.shapes.push_back({[c](Vec2 p) {
+        d.pieces.push_back({[c](Vec2 p) {
                                 return SdBox(p, {c.x, c.y + 5.0f}, 0.7f, 0.7f);
                             },
                             Flat(Scale(skin, 0.8f)), false});
         Vec2 m{c.x, c.y + 7.6f};
         float half = 0.5f * s.pixel + 0.02f;
-        d.shapes.push_back(
+        d.pieces.push_back(
             {[m, half](Vec2 p) { return SdBox(p, m, 1.7f, half); }, Flat(mouth), false});
         out.push_back(d);
         return;
     }
     // profile: nose sticking out of the head outline, one eye, mouth
     auto X = [&](float o) { return c.x + s.dir * o; };
-    Group nose{kLayerFace, 41, true, 1.0f, {}};
-    nose.shapes.push_back(Ellipse({X(s.headRx - 0.2f), c.y + 3.6f}, 1.7f, 1.9f, skin));
+    Part nose{kLayerFace, 41, true, 1.0f, {}};
+    nose.pieces.push_back(Filled(Oval({X(s.headRx - 0.2f), c.y + 3.6f}, 1.7f, 1.9f), skin));
     out.push_back(nose);
-    Group d{kLayerFace, 41.5f, false, 1.0f, {}};
+    Part d{kLayerFace, 41.5f, false, 1.0f, {}};
     Vec2 eye{X(5.2f), c.y + 2.0f};
     float eh = hidden ? 0.6f : 1.45f;
-    d.shapes.push_back({[eye, eh](Vec2 p) { return SdBox(p, eye, 0.9f, eh); }, Flat(eyes), false});
+    d.pieces.push_back({[eye, eh](Vec2 p) { return SdBox(p, eye, 0.9f, eh); }, Flat(eyes), false});
     if (!hidden) {
-        d.shapes.push_back(
-            Capsule({X(3.8f), c.y - 1.6f}, {X(6.8f), c.y - 1.4f}, 0.65f, 0.65f, brow));
-        d.shapes.back().shaded = false;
+        d.pieces.push_back(
+            Filled(Capsule({X(3.8f), c.y - 1.6f}, {X(6.8f), c.y - 1.4f}, 0.65f, 0.65f), brow));
+        d.pieces.back().shaded = false;
     }
     Vec2 m{X(7.6f), c.y + 7.4f};
     float half = 0.5f * s.pixel + 0.02f;
-    d.shapes.push_back({[m, half](Vec2 p) { return SdBox(p, m, 1.0f, half); }, Flat(mouth), false});
+    d.pieces.push_back({[m, half](Vec2 p) { return SdBox(p, m, 1.0f, half); }, Flat(mouth), false});
     out.push_back(d);
 }
 
@@ -410,8 +380,8 @@ Sdf Swept(const Skeleton& s, bool bald) {
 }
 
 // A braid from a to b: crossing strands and a tie near the end.
-void AddBraid(Group& g, Vec2 a, Vec2 b, float ra, float rb, Color hc) {
-    g.shapes.push_back({[=](Vec2 p) { return SdCapsule(p, a, b, ra, rb); },
+void AddBraid(Part& g, Vec2 a, Vec2 b, float ra, float rb, Color hc) {
+    g.pieces.push_back({[=](Vec2 p) { return SdCapsule(p, a, b, ra, rb); },
                         [=](Vec2 p) {
                             float t = std::clamp((p.y - a.y) / (b.y - a.y), 0.0f, 1.0f);
                             float ax = a.x + (b.x - a.x) * t;
@@ -419,13 +389,13 @@ void AddBraid(Group& g, Vec2 a, Vec2 b, float ra, float rb, Color hc) {
                             return v < 1.3f ? hc : Scale(hc, 0.8f);
                         }});
     Vec2 tie = Mid(a, b, 0.86f);
-    g.shapes.push_back(
-        Capsule({tie.x - 1.0f, tie.y}, {tie.x + 1.0f, tie.y}, 0.8f, 0.8f, Darker(hc, 0.5f)));
+    g.pieces.push_back(Filled(Capsule({tie.x - 1.0f, tie.y}, {tie.x + 1.0f, tie.y}, 0.8f, 0.8f),
+                              Darker(hc, 0.5f)));
     Vec2 end = Mid(a, b, 1.02f);
-    g.shapes.push_back(Ellipse({end.x, end.y + 0.8f}, rb + 0.4f, 1.6f, hc));
+    g.pieces.push_back(Filled(Oval({end.x, end.y + 0.8f}, rb + 0.4f, 1.6f), hc));
 }
 
-void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     if (L.hair == HairStyle::None || (L.hood && L.hoodUp)) return;
     Vec2 c = s.head;
     Sdf sdf;
@@ -447,8 +417,8 @@ void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
         float v = std::sin(a * 15.0f + 0.7f * std::sin(p.y * 0.9f));
         return v > 0.82f ? Scale(hc, 1.1f) : (v < -0.9f ? Scale(hc, 0.88f) : hc);
     };
-    Group g{kLayerHair, 42, true, 1.0f, {}};
-    g.shapes.push_back({sdf, paint, true});
+    Part g{kLayerHair, 42, true, 1.0f, {}};
+    g.pieces.push_back({sdf, paint, true});
     out.push_back(g);
 
     if (L.hair == HairStyle::Bun) {
@@ -463,8 +433,8 @@ void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
         } else {
             b = {c.x - s.dir * 8.8f, c.y - 4.4f};
         }
-        Group bun{kLayerHair, depth, true, 1.0f, {}};
-        bun.shapes.push_back({[b, r](Vec2 p) { return SdCircle(p, b, r); },
+        Part bun{kLayerHair, depth, true, 1.0f, {}};
+        bun.pieces.push_back({[b, r](Vec2 p) { return SdCircle(p, b, r); },
                               [b, hc](Vec2 p) {
                                   float a = std::atan2(p.y - b.y, p.x - b.x);
                                   float rr = std::hypot(p.x - b.x, p.y - b.y);
@@ -476,19 +446,19 @@ void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
     if (L.hair == HairStyle::Braids) {
         Color bc = hc;
         if (s.facing == Facing::Down) {
-            Group braids{kLayerHair, 33, true, 1.0f, {}};
+            Part braids{kLayerHair, 33, true, 1.0f, {}};
             for (int e = -1; e <= 1; e += 2)
                 AddBraid(braids, {c.x + e * 8.4f, c.y + 3.5f}, {c.x + e * 9.2f, c.y + 15.0f}, 2.4f,
                          1.6f, bc);
             out.push_back(braids);
         } else if (s.facing == Facing::Up) {
-            Group braids{kLayerHair, 42.2f, true, 1.0f, {}};
+            Part braids{kLayerHair, 42.2f, true, 1.0f, {}};
             for (int e = -1; e <= 1; e += 2)
                 AddBraid(braids, {c.x + e * 7.4f, c.y + 4.0f}, {c.x + e * 8.4f, c.y + 12.5f}, 2.4f,
                          1.8f, bc);
             out.push_back(braids);
         } else {
-            Group braid{kLayerHair, 33, true, 1.0f, {}};
+            Part braid{kLayerHair, 33, true, 1.0f, {}};
             AddBraid(braid, {c.x - s.dir * 2.6f, c.y + 4.0f}, {c.x + s.dir * 0.2f, c.y + 15.0f},
                      2.3f, 1.6f, bc);
             out.push_back(braid);
@@ -498,8 +468,8 @@ void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
         // a band over the top of the head, from ear to ear
         Facing f = s.facing;
         int dir = s.dir;
-        Group band{kLayerHair, 42.4f, false, 1.0f, {}};
-        band.shapes.push_back({[=](Vec2 p) {
+        Part band{kLayerHair, 42.4f, false, 1.0f, {}};
+        band.pieces.push_back({[=](Vec2 p) {
                                    float dx = p.x - c.x, along;
                                    if (f == Facing::Down)
                                        along = std::fabs(p.y - (c.y - 6.4f + 0.052f * dx * dx));
@@ -516,7 +486,7 @@ void AddHair(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
 }
 
 // Straw hat, helmet or hood over the hair.
-void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     Vec2 c = s.head;
     float rx = s.headRx, ry = s.headRy;
     bool side = s.side;
@@ -532,17 +502,17 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
         float brimRx = side ? 14.0f : 15.0f, brimRy = side ? 2.6f : 4.2f;
         Vec2 bc{c.x + (side ? dir * 0.6f : 0.0f), brimY};
         Vec2 cc{c.x - (side ? dir * 0.4f : 0.0f), c.y - 8.8f};
-        Group hat{kLayerHair, 44, true, 1.0f, {}};
-        hat.shapes.push_back({[=](Vec2 p) { return SdEllipse(p, bc, brimRx, brimRy); }, weave});
-        hat.shapes.push_back(
+        Part hat{kLayerHair, 44, true, 1.0f, {}};
+        hat.pieces.push_back({[=](Vec2 p) { return SdEllipse(p, bc, brimRx, brimRy); }, weave});
+        hat.pieces.push_back(
             {[=](Vec2 p) { return std::max(SdEllipse(p, cc, 8.2f, 5.6f), p.y - brimY); }, weave});
-        hat.shapes.push_back({[=](Vec2 p) {
+        hat.pieces.push_back({[=](Vec2 p) {
                                   return std::max(SdEllipse(p, cc, 8.4f, 5.8f),
                                                   std::fabs(p.y - (brimY - 1.2f)) - 1.2f);
                               },
                               Flat(L.hatBandColor)});
         if (!side)
-            hat.shapes.push_back({[=](Vec2 p) {
+            hat.pieces.push_back({[=](Vec2 p) {
                                       return std::max(SdEllipse(p, bc, brimRx, brimRy),
                                                       brimY + 0.4f - p.y);
                                   },
@@ -555,10 +525,10 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
             float d = std::hypot(p.x - (c.x - 4.0f), p.y - (c.y - 7.5f));
             return d < 2.6f ? Lighter(steel, 0.35f) : steel;
         };
-        Group helm{kLayerHair, 44, true, 1.0f, {}};
+        Part helm{kLayerHair, 44, true, 1.0f, {}};
         Vec2 hc{c.x, c.y - 1.2f};
         float lower = f == Facing::Up ? 3.0f : -1.0f;
-        helm.shapes.push_back({[=](Vec2 p) {
+        helm.pieces.push_back({[=](Vec2 p) {
                                    float cut = p.y - (c.y + lower);
                                    if (side && -dir * (p.x - c.x) > 2.0f)
                                        cut = p.y - (c.y + 4.5f); // the neck guard
@@ -566,7 +536,7 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
                                },
                                metal});
         // the rim
-        helm.shapes.push_back({[=](Vec2 p) {
+        helm.pieces.push_back({[=](Vec2 p) {
                                    float cut = c.y + lower;
                                    if (side && -dir * (p.x - c.x) > 2.0f) cut = c.y + 4.5f;
                                    return std::max(SdEllipse(p, hc, rx + 1.8f, ry + 1.6f),
@@ -574,28 +544,29 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
                                },
                                Flat(Scale(steel, 0.78f))});
         if (f == Facing::Down)
-            helm.shapes.push_back(
-                Capsule({c.x, c.y - 1.5f}, {c.x, c.y + 4.6f}, 0.9f, 0.8f, Scale(steel, 0.85f)));
+            helm.pieces.push_back(Filled(Capsule({c.x, c.y - 1.5f}, {c.x, c.y + 4.6f}, 0.9f, 0.8f),
+                                         Scale(steel, 0.85f)));
         else if (side)
-            helm.shapes.push_back(Capsule({c.x + dir * (rx + 0.6f), c.y - 1.5f},
-                                          {c.x + dir * (rx + 0.9f), c.y + 3.6f}, 0.9f, 0.8f,
-                                          Scale(steel, 0.85f)));
+            helm.pieces.push_back(Filled(Capsule({c.x + dir * (rx + 0.6f), c.y - 1.5f},
+                                                 {c.x + dir * (rx + 0.9f), c.y + 3.6f}, 0.9f, 0.8f),
+                                         Scale(steel, 0.85f)));
         out.push_back(helm);
     }
     if (!L.hood) return;
     Color cloth = L.cloakColor;
     if (!L.hoodUp) {
         // the hood lies in folds round the neck and shoulders
-        Group roll{kLayerClothes, 38, true, 1.0f, {}};
+        Part roll{kLayerClothes, 38, true, 1.0f, {}};
         Vec2 nb = s.neckBottom;
         if (f == Facing::Down)
-            roll.shapes.push_back(Ellipse({nb.x, nb.y - 0.6f}, 9.0f * L.build, 3.4f, cloth));
+            roll.pieces.push_back(Filled(Oval({nb.x, nb.y - 0.6f}, 9.0f * L.build, 3.4f), cloth));
         else if (f == Facing::Up) {
             roll.depth = 39;
-            roll.shapes.push_back(Ellipse({nb.x, nb.y + 2.6f}, 8.2f * L.build, 5.4f, cloth));
+            roll.pieces.push_back(Filled(Oval({nb.x, nb.y + 2.6f}, 8.2f * L.build, 5.4f), cloth));
         } else {
             roll.depth = 39;
-            roll.shapes.push_back(Ellipse({nb.x - dir * 4.4f, nb.y + 0.6f}, 4.8f, 4.6f, cloth));
+            roll.pieces.push_back(
+                Filled(Oval({nb.x - dir * 4.4f, nb.y + 0.6f}, 4.8f, 4.6f), cloth));
         }
         out.push_back(roll);
         return;
@@ -608,10 +579,10 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
     float hx = rx + 2.6f, hy = ry + 2.4f;
     Vec2 open{side ? c.x + dir * 6.6f : c.x, c.y + 2.6f};
     float ox = side ? 5.4f : 7.0f, oy = 8.4f;
-    Group hood{kLayerHair, 44, true, 1.0f, {}};
+    Part hood{kLayerHair, 44, true, 1.0f, {}};
     Vec2 tipA{c.x - (side ? dir * 3.5f : 0.0f), c.y + 4.0f};
     Vec2 tipB{c.x - (side ? dir * 6.5f : 0.0f), c.y + 14.0f};
-    hood.shapes.push_back({[=](Vec2 p) {
+    hood.pieces.push_back({[=](Vec2 p) {
                                float outer = SdEllipse(p, hoodC, hx, hy);
                                // the cloth falls to the shoulders round the neck
                                outer = std::min(outer, SdBox(p, {hoodC.x, c.y + 8.5f},
@@ -625,8 +596,8 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
     out.push_back(hood);
     if (f == Facing::Up) return;
     // deep shadow under the brim of the hood
-    Group shade{kLayerHair, 44.1f, false, 1.0f, {}};
-    shade.shapes.push_back({[=](Vec2 p) {
+    Part shade{kLayerHair, 44.1f, false, 1.0f, {}};
+    shade.pieces.push_back({[=](Vec2 p) {
                                 return std::max(
                                     SdEllipse(p, open, ox, oy),
                                     p.y - (c.y + 2.8f + 0.04f * (p.x - open.x) * (p.x - open.x)));
@@ -635,8 +606,8 @@ void AddHeadgear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out
     if (L.faceShadow > 0.5f) {
         for (int e = side ? 1 : -1; e <= 1; e += 2) {
             Vec2 eye{side ? c.x + dir * 5.2f : c.x + e * 3.8f, c.y + 2.0f};
-            shade.shapes.push_back({[eye](Vec2 p) { return SdBox(p, eye, 0.9f, 0.45f); },
-                                    Flat(Rgb(214, 200, 150)), false});
+            shade.pieces.push_back({[eye](Vec2 p) { return SdBox(p, eye, 0.9f, 0.45f); },
+                                    Flat(pal::cloth::kLightSand), false});
         }
     }
     out.push_back(shade);
@@ -709,49 +680,54 @@ TunicShape MakeTunicShape(const FigureLook& L, const Skeleton& s) {
     return ts;
 }
 
-void AddClothes(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddClothes(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     Color sleeveColor = L.sleeveColor.value_or(L.tunicColor);
     Paint sleevePaint = ClothPaint(sleeveColor, L.tunicPattern);
     float aw = L.armWidth;
     for (int k = 0; k < 2; ++k) {
         if (L.trousers || L.boots) {
-            Group legs{kLayerClothes, LimbDepth(s, k, 11, 9), true, LimbLight(s, k), {}};
+            Part legs{kLayerClothes, LimbDepth(s, k, 11, 9), true, LimbLight(s, k), {}};
             if (s.side && k == s.nearSide) legs.depth = 23;
             if (L.trousers) {
-                legs.shapes.push_back(Capsule(s.hip[k], s.knee[k], 4.6f, 4.0f, L.trouserColor));
-                legs.shapes.push_back(Capsule(s.knee[k], s.ankle[k], 4.0f, 3.4f, L.trouserColor));
+                legs.pieces.push_back(
+                    Filled(Capsule(s.hip[k], s.knee[k], 4.6f, 4.0f), L.trouserColor));
+                legs.pieces.push_back(
+                    Filled(Capsule(s.knee[k], s.ankle[k], 4.0f, 3.4f), L.trouserColor));
             }
             if (L.boots) {
                 Vec2 top = Mid(s.knee[k], s.ankle[k], L.bootTop);
-                legs.shapes.push_back(Capsule(top, s.ankle[k], 3.9f, 3.4f, L.bootColor));
-                legs.shapes.push_back(
-                    Ellipse(s.foot[k], s.footRx[k] + 0.7f, s.footRy[k] + 0.6f, L.bootColor));
+                legs.pieces.push_back(Filled(Capsule(top, s.ankle[k], 3.9f, 3.4f), L.bootColor));
+                legs.pieces.push_back(
+                    Filled(Oval(s.foot[k], s.footRx[k] + 0.7f, s.footRy[k] + 0.6f), L.bootColor));
                 // a lighter cuff at the top of the boot
                 Vec2 cuff = Mid(s.knee[k], s.ankle[k], L.bootTop + 0.07f);
-                legs.shapes.push_back(Capsule(top, cuff, 4.2f, 4.1f, Lighter(L.bootColor, 0.18f)));
+                legs.pieces.push_back(
+                    Filled(Capsule(top, cuff, 4.2f, 4.1f), Lighter(L.bootColor, 0.18f)));
             }
             out.push_back(legs);
         }
         if (L.tunic && L.sleeves > 0) {
-            Group sleeve{kLayerClothes, LimbDepth(s, k, 31, 6), true, LimbLight(s, k), {}};
+            Part sleeve{kLayerClothes, LimbDepth(s, k, 31, 6), true, LimbLight(s, k), {}};
             Vec2 end = L.sleeves == 1 ? Mid(s.shoulder[k], s.elbow[k], 0.85f)
                                       : Mid(s.elbow[k], s.hand[k], 0.72f);
             if (L.sleeves == 1) {
-                Shape arm = Capsule(s.shoulder[k], end, 4.2f * aw, 3.7f * aw, sleeveColor);
+                Piece arm = Filled(Capsule(s.shoulder[k], end, 4.2f * aw, 3.7f * aw), sleeveColor);
                 arm.paint = sleevePaint;
-                sleeve.shapes.push_back(arm);
+                sleeve.pieces.push_back(arm);
                 Vec2 hem = Mid(s.shoulder[k], s.elbow[k], 0.72f);
-                sleeve.shapes.push_back(Capsule(hem, end, 3.8f * aw, 3.7f * aw, L.trimColor));
+                sleeve.pieces.push_back(
+                    Filled(Capsule(hem, end, 3.8f * aw, 3.7f * aw), L.trimColor));
             } else {
-                Shape upper = Capsule(s.shoulder[k], s.elbow[k], 4.2f * aw, 3.7f * aw, sleeveColor);
-                Shape lower = Capsule(s.elbow[k], end, 3.7f * aw, 3.4f * aw, sleeveColor);
+                Piece upper =
+                    Filled(Capsule(s.shoulder[k], s.elbow[k], 4.2f * aw, 3.7f * aw), sleeveColor);
+                Piece lower = Filled(Capsule(s.elbow[k], end, 3.7f * aw, 3.4f * aw), sleeveColor);
                 upper.paint = lower.paint = sleevePaint;
-                sleeve.shapes.push_back(upper);
-                sleeve.shapes.push_back(lower);
+                sleeve.pieces.push_back(upper);
+                sleeve.pieces.push_back(lower);
                 // a cuff at the wrist
                 Vec2 cuff = Mid(s.elbow[k], end, 0.8f);
-                sleeve.shapes.push_back(
-                    Capsule(cuff, end, 3.6f * aw, 3.5f * aw, Scale(sleeveColor, 0.86f)));
+                sleeve.pieces.push_back(
+                    Filled(Capsule(cuff, end, 3.6f * aw, 3.5f * aw), Scale(sleeveColor, 0.86f)));
             }
             out.push_back(sleeve);
         }
@@ -763,39 +739,40 @@ void AddClothes(const FigureLook& L, const Skeleton& s, std::vector<Group>& out)
     std::vector<Vec2>& body = ts.body;
     float top = s.torso[0].y, waist = s.torso[2].y;
     float cx = kCx;
-    Group tunic{kLayerClothes, 24.5f, true, 1.0f, {}};
+    Part tunic{kLayerClothes, 24.5f, true, 1.0f, {}};
     if (!s.side) tunic.depth = 21;
     if (ts.hasBelly)
-        tunic.shapes.push_back(
+        tunic.pieces.push_back(
             {[ts](Vec2 p) { return ts.Sd(p, 1.2f); }, ClothPaint(L.tunicColor, L.tunicPattern)});
     else
-        tunic.shapes.push_back(Poly(body, 1.2f, L.tunicColor));
-    tunic.shapes.back().paint = ClothPaint(L.tunicColor, L.tunicPattern);
+        tunic.pieces.push_back(Filled(Poly(body, 1.2f), L.tunicColor));
+    tunic.pieces.back().paint = ClothPaint(L.tunicColor, L.tunicPattern);
     // hem band and neckline
     Color trim = L.trimColor;
     float hemY = s.Y(L.tunicHem);
-    tunic.shapes.push_back(
+    tunic.pieces.push_back(
         {[ts, hemY](Vec2 p) { return std::max(ts.Sd(p, 1.2f), (hemY - 1.2f) - p.y); }, Flat(trim)});
     if (s.facing == Facing::Down) {
         Vec2 nc{cx, top - 0.2f};
         Color skin = L.skin;
-        tunic.shapes.push_back({[nc](Vec2 p) { return SdEllipse(p, nc, 3.6f, 2.6f); }, Flat(trim)});
-        tunic.shapes.push_back({[nc](Vec2 p) { return SdEllipse(p, nc, 2.6f, 1.7f); }, Flat(skin)});
+        tunic.pieces.push_back({[nc](Vec2 p) { return SdEllipse(p, nc, 3.6f, 2.6f); }, Flat(trim)});
+        tunic.pieces.push_back({[nc](Vec2 p) { return SdEllipse(p, nc, 2.6f, 1.7f); }, Flat(skin)});
         // lacing
-        tunic.shapes.push_back(Capsule({cx, top + 1.6f}, {cx, top + 5.0f}, 0.45f, 0.45f, trim));
+        tunic.pieces.push_back(
+            Filled(Capsule({cx, top + 1.6f}, {cx, top + 5.0f}, 0.45f, 0.45f), trim));
     }
     if (L.belt) {
         float by = waist + 2.2f;
-        tunic.shapes.push_back(
+        tunic.pieces.push_back(
             {[ts, by](Vec2 p) { return std::max(ts.Sd(p, 1.3f), std::fabs(p.y - by) - 1.5f); },
              Flat(L.beltColor)});
         if (s.facing == Facing::Down) {
             Vec2 b{cx, by};
-            tunic.shapes.push_back(
+            tunic.pieces.push_back(
                 {[b](Vec2 p) { return SdBox(p, b, 1.8f, 1.6f); }, Flat(L.buckleColor)});
         } else if (s.side) {
             Vec2 pouch{cx - s.dir * 3.8f, by + 2.6f};
-            tunic.shapes.push_back({[pouch](Vec2 p) { return SdBox(p, pouch, 1.6f, 2.0f) - 0.4f; },
+            tunic.pieces.push_back({[pouch](Vec2 p) { return SdBox(p, pouch, 1.6f, 2.0f) - 0.4f; },
                                     Flat(Scale(L.beltColor, 1.25f))});
         }
     }
@@ -804,54 +781,59 @@ void AddClothes(const FigureLook& L, const Skeleton& s, std::vector<Group>& out)
 
 // Apron, pouch, chain of office, tabard, scarf, cloak and basket: worn or
 // carried over the tunic.
-void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& out) {
+void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Part>& out) {
     const float cx = kCx, w = L.build;
     const float top = s.torso[0].y, waist = s.torso[2].y, by = waist + 2.2f;
     const bool down = s.facing == Facing::Down, up = s.facing == Facing::Up, side = s.side;
     const int dir = s.dir;
-    auto X = [&](float o) { return cx + dir * o; };
+    // by value: the scarf's shapes call X long after this function has returned
+    auto X = [cx, dir](float o) { return cx + dir * o; };
     const float bulge = 2.2f * L.belly;
 
     if (L.apron) {
         float hem = s.Y(L.apronHem);
         Color a = L.apronColor;
-        Group g{kLayerClothes, side ? 25.0f : 22.0f, true, 1.0f, {}};
+        Part g{kLayerClothes, side ? 25.0f : 22.0f, true, 1.0f, {}};
         if (down) {
-            g.shapes.push_back(Poly({{cx - 4.2f * w, top + 2.6f},
-                                     {cx + 4.2f * w, top + 2.6f},
-                                     {cx + 5.6f * w + bulge * 0.5f, waist + 0.5f},
-                                     {cx + 6.6f * w + bulge, hem},
-                                     {cx - 6.6f * w - bulge, hem},
-                                     {cx - 5.6f * w - bulge * 0.5f, waist + 0.5f}},
-                                    0.6f, a));
+            g.pieces.push_back(Filled(Poly({{cx - 4.2f * w, top + 2.6f},
+                                            {cx + 4.2f * w, top + 2.6f},
+                                            {cx + 5.6f * w + bulge * 0.5f, waist + 0.5f},
+                                            {cx + 6.6f * w + bulge, hem},
+                                            {cx - 6.6f * w - bulge, hem},
+                                            {cx - 5.6f * w - bulge * 0.5f, waist + 0.5f}},
+                                           0.6f),
+                                      a));
             for (int e = -1; e <= 1; e += 2)
-                g.shapes.push_back(Capsule({cx + e * 3.6f * w, top + 3.2f},
-                                           {cx + e * 3.0f, top - 0.6f}, 0.75f, 0.7f, a));
+                g.pieces.push_back(Filled(Capsule({cx + e * 3.6f * w, top + 3.2f},
+                                                  {cx + e * 3.0f, top - 0.6f}, 0.75f, 0.7f),
+                                          a));
             // a stitched pocket
-            g.shapes.push_back(
+            g.pieces.push_back(
                 {[=](Vec2 p) {
                      return std::fabs(SdBox(p, {cx, waist + 6.5f}, 3.2f * w, 2.2f)) - 0.35f;
                  },
                  Flat(Scale(a, 0.78f)), false});
         } else if (up) {
-            g.shapes.push_back(
-                Capsule({cx - 7.4f * w - bulge, by}, {cx + 7.4f * w + bulge, by}, 0.6f, 0.6f, a));
+            g.pieces.push_back(Filled(
+                Capsule({cx - 7.4f * w - bulge, by}, {cx + 7.4f * w + bulge, by}, 0.6f, 0.6f), a));
             for (int e = -1; e <= 1; e += 2) {
-                g.shapes.push_back(Ellipse({cx + e * 1.5f, by}, 1.6f, 1.1f, a));
-                g.shapes.push_back(Capsule({cx, by}, {cx - e * 1.2f, by + 3.6f}, 0.55f, 0.5f, a));
+                g.pieces.push_back(Filled(Oval({cx + e * 1.5f, by}, 1.6f, 1.1f), a));
+                g.pieces.push_back(
+                    Filled(Capsule({cx, by}, {cx - e * 1.2f, by + 3.6f}, 0.55f, 0.5f), a));
             }
         } else {
-            g.shapes.push_back(Poly({{X(3.2f), top + 2.6f},
-                                     {X(5.6f), top + 2.6f},
-                                     {X(6.3f + bulge), waist + 1.0f},
-                                     {X(7.6f + bulge * 0.6f), hem},
-                                     {X(4.6f), hem},
-                                     {X(4.0f), waist}},
-                                    0.5f, a));
-            g.shapes.push_back(
-                Capsule({X(3.6f), top + 2.8f}, {X(-1.0f), top - 0.6f}, 0.6f, 0.6f, a));
-            g.shapes.push_back(
-                Capsule({X(4.6f + bulge * 0.5f), by}, {X(-5.6f), by}, 0.55f, 0.55f, a));
+            g.pieces.push_back(Filled(Poly({{X(3.2f), top + 2.6f},
+                                            {X(5.6f), top + 2.6f},
+                                            {X(6.3f + bulge), waist + 1.0f},
+                                            {X(7.6f + bulge * 0.6f), hem},
+                                            {X(4.6f), hem},
+                                            {X(4.0f), waist}},
+                                           0.5f),
+                                      a));
+            g.pieces.push_back(
+                Filled(Capsule({X(3.6f), top + 2.8f}, {X(-1.0f), top - 0.6f}, 0.6f, 0.6f), a));
+            g.pieces.push_back(
+                Filled(Capsule({X(4.6f + bulge * 0.5f), by}, {X(-5.6f), by}, 0.55f, 0.55f), a));
         }
         out.push_back(g);
     }
@@ -865,12 +847,12 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
             float off = std::fabs(s.torso[2].x - cx) + 2.4f + bulge;
             at = {cx + (down ? -off : off), by + 2.8f};
         }
-        Group g{kLayerClothes, side ? 25.5f : 22.5f, true, 1.0f, {}};
-        g.shapes.push_back({[at](Vec2 p) { return SdBox(p, at, 1.6f, 2.0f) - 0.5f; }, Flat(pc)});
-        g.shapes.push_back(
+        Part g{kLayerClothes, side ? 25.5f : 22.5f, true, 1.0f, {}};
+        g.pieces.push_back({[at](Vec2 p) { return SdBox(p, at, 1.6f, 2.0f) - 0.5f; }, Flat(pc)});
+        g.pieces.push_back(
             {[at](Vec2 p) { return std::max(SdBox(p, at, 1.6f, 2.0f) - 0.6f, p.y - at.y + 0.4f); },
              Flat(Scale(pc, 0.78f))});
-        g.shapes.push_back(Ellipse({at.x, at.y - 0.2f}, 0.6f, 0.6f, L.buckleColor));
+        g.pieces.push_back(Filled(Oval({at.x, at.y - 0.2f}, 0.6f, 0.6f), L.buckleColor));
         out.push_back(g);
     }
 
@@ -895,7 +877,7 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
                               {X(-7.2f), hem},
                               {X(-3.0f), hem}});
         }
-        Group g{kLayerClothes, side ? 25.0f : 22.0f, true, 1.0f, {}};
+        Part g{kLayerClothes, side ? 25.0f : 22.0f, true, 1.0f, {}};
         Vec2 neck{cx, top - 0.6f};
         for (const auto& panel : panels) {
             auto sd = [panel, neck, down](Vec2 p) {
@@ -903,13 +885,13 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
                 if (down) d = std::max(d, -SdEllipse(p, neck, 3.4f, 2.4f));
                 return d;
             };
-            g.shapes.push_back({sd, Flat(trim)});
-            g.shapes.push_back({[sd](Vec2 p) { return sd(p) + 1.1f; }, Flat(tc)});
+            g.pieces.push_back({sd, Flat(trim)});
+            g.pieces.push_back({[sd](Vec2 p) { return sd(p) + 1.1f; }, Flat(tc)});
         }
         if (down) {
             // the town's sign: a golden lozenge
             Vec2 e{cx, top + 7.4f};
-            g.shapes.push_back({[e](Vec2 p) {
+            g.pieces.push_back({[e](Vec2 p) {
                                     return (std::fabs(p.x - e.x) / 2.4f +
                                             std::fabs(p.y - e.y) / 3.1f - 1.0f) *
                                            2.0f;
@@ -918,12 +900,12 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
         }
         if (L.belt) {
             float half = side ? 7.3f : 6.9f * w;
-            g.shapes.push_back({[=](Vec2 p) {
+            g.pieces.push_back({[=](Vec2 p) {
                                     return SdBox(p, {cx, by}, half, 1.3f);
                                 },
                                 Flat(L.beltColor)});
             if (down)
-                g.shapes.push_back({[=](Vec2 p) {
+                g.pieces.push_back({[=](Vec2 p) {
                                         return SdBox(p, {cx, by}, 1.7f, 1.5f);
                                     },
                                     Flat(L.buckleColor)});
@@ -953,18 +935,18 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
             medal = {X(6.4f), top + 8.2f};
             mrx = 1.3f;
         }
-        Group g{kLayerClothes, side ? 25.2f : 22.8f, false, 1.0f, {}};
+        Part g{kLayerClothes, side ? 25.2f : 22.8f, false, 1.0f, {}};
         for (size_t i = 0; i + 1 < path.size(); ++i) {
-            Shape link = Capsule(path[i], path[i + 1], 0.8f, 0.8f, gold);
+            Piece link = Filled(Capsule(path[i], path[i + 1], 0.8f, 0.8f), gold);
             link.paint = links;
             link.shaded = false;
-            g.shapes.push_back(link);
+            g.pieces.push_back(link);
         }
         out.push_back(g);
         if (!up) {
-            Group m{kLayerClothes, side ? 25.3f : 22.9f, true, 1.0f, {}};
-            m.shapes.push_back(Ellipse(medal, mrx, mry, gold));
-            if (down) m.shapes.push_back(Ellipse(medal, 0.9f, 0.9f, Rgb(170, 40, 44)));
+            Part m{kLayerClothes, side ? 25.3f : 22.9f, true, 1.0f, {}};
+            m.pieces.push_back(Filled(Oval(medal, mrx, mry), gold));
+            if (down) m.pieces.push_back(Filled(Oval(medal, 0.9f, 0.9f), pal::cloth::kRed));
             out.push_back(m);
         }
     }
@@ -973,44 +955,48 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
         float hem = s.Y(L.cloakHem);
         Color cc = L.cloakColor;
         if (down) {
-            Group back{kLayerClothes, 3, true, 0.88f, {}};
-            back.shapes.push_back(Poly({{cx - 10.5f * w, top + 0.5f},
-                                        {cx + 10.5f * w, top + 0.5f},
-                                        {cx + 13.5f * w, hem},
-                                        {cx - 13.5f * w, hem}},
-                                       1.0f, cc));
-            back.shapes.back().paint = Folds(cc);
+            Part back{kLayerClothes, 3, true, 0.88f, {}};
+            back.pieces.push_back(Filled(Poly({{cx - 10.5f * w, top + 0.5f},
+                                               {cx + 10.5f * w, top + 0.5f},
+                                               {cx + 13.5f * w, hem},
+                                               {cx - 13.5f * w, hem}},
+                                              1.0f),
+                                         cc));
+            back.pieces.back().paint = Folds(cc);
             out.push_back(back);
             // the short cape over the shoulders
-            Group cape{kLayerClothes, 32, true, 1.0f, {}};
-            cape.shapes.push_back({[=](Vec2 p) {
+            Part cape{kLayerClothes, 32, true, 1.0f, {}};
+            cape.pieces.push_back({[=](Vec2 p) {
                                        return std::max(
                                            SdEllipse(p, {cx, top + 1.4f}, 12.2f * w, 7.4f),
                                            top - 3.0f - p.y);
                                    },
                                    Flat(cc)});
             // clasp
-            cape.shapes.push_back(Ellipse({cx, top + 1.0f}, 1.4f, 1.3f, Rgb(206, 170, 84)));
+            cape.pieces.push_back(
+                Filled(Oval({cx, top + 1.0f}, 1.4f, 1.3f), pal::cloth::kTanOuterwear));
             out.push_back(cape);
         } else if (up) {
-            Group back{kLayerClothes, 35, true, 1.0f, {}};
-            back.shapes.push_back(Poly({{cx - 9.8f * w, top - 0.8f},
-                                        {cx + 9.8f * w, top - 0.8f},
-                                        {cx + 13.0f * w, hem},
-                                        {cx - 13.0f * w, hem}},
-                                       1.2f, cc));
-            back.shapes.back().paint = Folds(cc);
+            Part back{kLayerClothes, 35, true, 1.0f, {}};
+            back.pieces.push_back(Filled(Poly({{cx - 9.8f * w, top - 0.8f},
+                                               {cx + 9.8f * w, top - 0.8f},
+                                               {cx + 13.0f * w, hem},
+                                               {cx - 13.0f * w, hem}},
+                                              1.2f),
+                                         cc));
+            back.pieces.back().paint = Folds(cc);
             out.push_back(back);
         } else {
-            Group g{kLayerClothes, 26, true, 1.0f, {}};
-            g.shapes.push_back(Poly({{X(3.6f), top - 1.0f},
-                                     {X(-5.2f), top - 1.0f},
-                                     {X(-7.6f), top + 8.0f},
-                                     {X(-11.5f), hem},
-                                     {X(4.8f), hem},
-                                     {X(5.0f), top + 8.0f}},
-                                    1.0f, cc));
-            g.shapes.back().paint = Folds(cc);
+            Part g{kLayerClothes, 26, true, 1.0f, {}};
+            g.pieces.push_back(Filled(Poly({{X(3.6f), top - 1.0f},
+                                            {X(-5.2f), top - 1.0f},
+                                            {X(-7.6f), top + 8.0f},
+                                            {X(-11.5f), hem},
+                                            {X(4.8f), hem},
+                                            {X(5.0f), top + 8.0f}},
+                                           1.0f),
+                                      cc));
+            g.pieces.back().paint = Folds(cc);
             out.push_back(g);
         }
     }
@@ -1022,24 +1008,24 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
                                                                                : sc;
         };
         Vec2 nb = s.neckBottom;
-        Group g{kLayerClothes, up ? 43.0f : 44.5f, true, 1.0f, {}};
+        Part g{kLayerClothes, up ? 43.0f : 44.5f, true, 1.0f, {}};
         if (!side) {
-            g.shapes.push_back({[=](Vec2 p) {
+            g.pieces.push_back({[=](Vec2 p) {
                                     return SdEllipse(p, {cx, nb.y - 2.0f}, 5.6f, 2.7f);
                                 },
                                 wool});
             if (down)
-                g.shapes.push_back({[=](Vec2 p) {
+                g.pieces.push_back({[=](Vec2 p) {
                                         return SdCapsule(p, {cx + 2.2f, nb.y - 1.0f},
                                                          {cx + 3.2f, nb.y + 7.5f}, 1.8f, 1.5f);
                                     },
                                     wool});
         } else {
-            g.shapes.push_back({[=](Vec2 p) {
+            g.pieces.push_back({[=](Vec2 p) {
                                     return SdEllipse(p, {X(0.8f), nb.y - 2.0f}, 4.8f, 2.5f);
                                 },
                                 wool});
-            g.shapes.push_back({[=](Vec2 p) {
+            g.pieces.push_back({[=](Vec2 p) {
                                     return SdCapsule(p, {X(-3.0f), nb.y - 1.6f},
                                                      {X(-6.4f), nb.y + 5.0f}, 1.7f, 1.3f);
                                 },
@@ -1057,24 +1043,25 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
             depth = 4.0f;
             light = 0.82f;
         }
-        Color wicker = Rgb(176, 130, 72);
+        Color wicker = pal::straw::kBrownWicker;
         Paint weave = [wicker](Vec2 p) {
             int n = static_cast<int>(std::floor(p.x * 0.9f)) + static_cast<int>(std::floor(p.y));
             return (n & 1) ? Scale(wicker, 0.82f) : wicker;
         };
         Vec2 b{h.x, h.y + 5.4f};
-        Group g{kLayerClothes, depth, true, light, {}};
-        g.shapes.push_back({[=](Vec2 p) {
+        Part g{kLayerClothes, depth, true, light, {}};
+        g.pieces.push_back({[=](Vec2 p) {
                                 return std::max(std::fabs(SdCircle(p, {h.x, b.y - 2.2f}, 3.4f)) -
                                                     0.5f,
                                                 p.y - (b.y - 2.2f));
                             },
                             Flat(Scale(wicker, 0.8f))});
-        g.shapes.push_back(Ellipse({h.x - 1.6f, b.y - 2.6f}, 1.5f, 1.4f, Rgb(86, 140, 64)));
-        g.shapes.push_back(Ellipse({h.x + 1.4f, b.y - 2.9f}, 1.4f, 1.5f, Rgb(104, 156, 70)));
-        g.shapes.push_back(Ellipse({h.x + 0.1f, b.y - 3.4f}, 0.9f, 0.9f, Rgb(170, 110, 190)));
-        g.shapes.push_back({[b](Vec2 p) { return SdBox(p, b, 3.2f, 2.2f) - 0.6f; }, weave});
-        g.shapes.push_back({[b](Vec2 p) {
+        g.pieces.push_back(Filled(Oval({h.x - 1.6f, b.y - 2.6f}, 1.5f, 1.4f), pal::cloth::kGreen));
+        g.pieces.push_back(
+            Filled(Oval({h.x + 1.4f, b.y - 2.9f}, 1.4f, 1.5f), pal::cloth::kGreenOuterwear));
+        g.pieces.push_back(Filled(Oval({h.x + 0.1f, b.y - 3.4f}, 0.9f, 0.9f), pal::cloth::kPurple));
+        g.pieces.push_back({[b](Vec2 p) { return SdBox(p, b, 3.2f, 2.2f) - 0.6f; }, weave});
+        g.pieces.push_back({[b](Vec2 p) {
                                 return SdBox(p, {b.x, b.y - 2.2f}, 3.8f, 0.5f) - 0.3f;
                             },
                             Flat(Scale(wicker, 0.9f))});
@@ -1082,9 +1069,9 @@ void AddOuterwear(const FigureLook& L, const Skeleton& s, std::vector<Group>& ou
     }
 }
 
-std::vector<Group> BuildFigure(const FigureLook& look, Facing facing, int frame, float pixel) {
+std::vector<Part> BuildFigure(const FigureLook& look, Facing facing, int frame, float pixel) {
     Skeleton s = MakeSkeleton(facing, frame, look, pixel);
-    std::vector<Group> groups;
+    std::vector<Part> groups;
     AddBody(look, s, groups);
     AddFace(look, s, groups);
     AddHair(look, s, groups);
@@ -1092,70 +1079,8 @@ std::vector<Group> BuildFigure(const FigureLook& look, Facing facing, int frame,
     AddClothes(look, s, groups);
     AddOuterwear(look, s, groups);
     std::stable_sort(groups.begin(), groups.end(),
-                     [](const Group& a, const Group& b) { return a.depth < b.depth; });
+                     [](const Part& a, const Part& b) { return a.depth < b.depth; });
     return groups;
-}
-
-// Light from the upper left: the rim of a shape facing the light is lit, the
-// rim facing away is shaded; three steps keep the pixels crisp.
-Color ShadeAt(const Shape& sh, Vec2 p, float d, float light) {
-    Color base = sh.paint(p);
-    if (!sh.shaded) return Scale(base, light);
-    const float e = 0.35f;
-    float gx = sh.sdf({p.x + e, p.y}) - sh.sdf({p.x - e, p.y});
-    float gy = sh.sdf({p.x, p.y + e}) - sh.sdf({p.x, p.y - e});
-    float len = std::hypot(gx, gy);
-    float f = 1.0f;
-    if (len > 1e-4f) {
-        float lit = -(gx * -0.55f + gy * -0.83f) / len; // > 0: the rim faces away from the light
-        float rim = std::clamp(1.0f + d / 2.2f, 0.0f, 1.0f);
-        float v = -lit * rim;
-        if (v > 0.3f)
-            f = 1.13f;
-        else if (v < -0.3f)
-            f = 0.8f;
-    }
-    return Scale(base, f * light);
-}
-
-void RenderCell(const std::vector<Group>& groups, unsigned include, unsigned keep, float scale,
-                Canvas& out, int ox, int oy, int cw, int ch) {
-    std::vector<int> owner(static_cast<size_t>(cw) * ch, 0);
-    std::vector<Color> col(static_cast<size_t>(cw) * ch);
-    float onePixel = 1.0f / scale;
-    for (const Group& g : groups) {
-        if (!(g.layer & include)) continue;
-        Color outlineColor = Darker(g.shapes.front().paint({0, 0}), 0.78f);
-        for (int j = 0; j < ch; ++j)
-            for (int i = 0; i < cw; ++i) {
-                Vec2 p{(i + 0.5f) / scale, (j + 0.5f) / scale};
-                float dmin = 1e9f;
-                int last = -1;
-                float dlast = 0;
-                for (size_t k = 0; k < g.shapes.size(); ++k) {
-                    float d = g.shapes[k].sdf(p);
-                    dmin = std::min(dmin, d);
-                    if (d <= 0) {
-                        last = static_cast<int>(k);
-                        dlast = d;
-                    }
-                }
-                size_t idx = static_cast<size_t>(j) * cw + i;
-                if (last >= 0) {
-                    col[idx] = ShadeAt(g.shapes[last], p, dlast, g.light);
-                    owner[idx] = static_cast<int>(g.layer);
-                } else if (g.outline && dmin <= onePixel) {
-                    col[idx] = outlineColor;
-                    owner[idx] = static_cast<int>(g.layer);
-                }
-            }
-    }
-    for (int j = 0; j < ch; ++j)
-        for (int i = 0; i < cw; ++i) {
-            size_t idx = static_cast<size_t>(j) * cw + i;
-            if (owner[idx] != 0 && (static_cast<unsigned>(owner[idx]) & keep))
-                out.Set(ox + i, oy + j, col[idx]);
-        }
 }
 
 } // namespace
@@ -1167,9 +1092,9 @@ Pixmap MakeFigureStrip(const FigureLook& look, unsigned include, unsigned keep, 
     const Facing rows[4] = {Facing::Up, Facing::Right, Facing::Down, Facing::Left};
     for (int row = 0; row < 4; ++row)
         for (int frame = 0; frame < 3; ++frame) {
-            std::vector<Group> groups = BuildFigure(look, rows[row], frame, 1.0f / scale);
-            RenderCell(groups, include, keep, scale, strip, frame * cellW, row * cellH, cellW,
-                       cellH);
+            std::vector<Part> groups = BuildFigure(look, rows[row], frame, 1.0f / scale);
+            RenderArea area{frame * cellW, row * cellH, cellW, cellH, scale, include, keep};
+            RenderParts(std::move(groups), strip, area, kFigureShading);
         }
     return strip.ToPixmap(mask);
 }

@@ -10,7 +10,10 @@
 // body strip and is cut out of the clothes strip).
 #pragma once
 
-#include "canvas.h"
+#include "color.h"
+#include "palette.h"
+
+#include "media/media.h"
 
 #include <optional>
 
@@ -35,59 +38,59 @@ enum class ClothPattern { Plain, Mail };
 
 struct FigureLook {
     // body
-    Color skin = Rgb(234, 186, 146);
-    Color under = Rgb(176, 166, 150); // sleeveless undershirt and shorts
-    float build = 1.0f;               // shoulder and hip width factor
-    float height = 1.0f;              // body height factor; the feet stay where they are
-    float armWidth = 1.0f;            // thickness of the arms
-    float belly = 0.0f;               // 0 flat .. 1 a round belly
+    Color skin = pal::skin::kDefault;
+    Color under = pal::cloth::kDefaultUndershirt; // sleeveless undershirt and shorts
+    float build = 1.0f;                           // shoulder and hip width factor
+    float height = 1.0f;   // body height factor; the feet stay where they are
+    float armWidth = 1.0f; // thickness of the arms
+    float belly = 0.0f;    // 0 flat .. 1 a round belly
     // face
-    Color eyes = Rgb(52, 38, 30);
-    Color mouth = Rgb(150, 78, 66);
+    Color eyes = pal::eyes::kDefaultEyes;
+    Color mouth = pal::skin::kDefaultLips;
     bool beard = false;      // full beard and moustache in the hair colour
     float faceShadow = 0.0f; // 0 .. 1: the face lies in the shadow of a hood
     // hair
     HairStyle hair = HairStyle::Short;
-    Color hairColor = Rgb(112, 70, 36);
+    Color hairColor = pal::hair::kDefault;
     bool headband = false;
-    Color headbandColor = Rgb(190, 64, 60);
+    Color headbandColor = pal::cloth::kDefaultHeadband;
     // headgear
     HatStyle hat = HatStyle::None;
-    Color hatColor = Rgb(222, 190, 112);
-    Color hatBandColor = Rgb(132, 60, 44);
+    Color hatColor = pal::cloth::kDefaultHat;
+    Color hatBandColor = pal::cloth::kDefaultHatBand;
     // clothes
     bool tunic = true;
-    Color tunicColor = Rgb(206, 188, 146);
-    Color trimColor = Rgb(176, 152, 110);
+    Color tunicColor = pal::cloth::kDefaultTunic;
+    Color trimColor = pal::cloth::kDefaultTrim;
     ClothPattern tunicPattern = ClothPattern::Plain;
-    float tunicHem = 77.0f;           // lower edge of the tunic in design units
-    float skirtFlare = 0.0f;          // extra width at the hem (long dresses and robes)
-    int sleeves = 1;                  // 0 none, 1 short, 2 long
-    std::optional<Color> sleeveColor; // when the sleeves differ from the tunic
+    float tunicHem = 77.0f;                // lower edge of the tunic in design units
+    float skirtFlare = 0.0f;               // extra width at the hem (long dresses and robes)
+    int sleeves = 1;                       // 0 none, 1 short, 2 long
+    std::optional<Color> sleeveColor = {}; // when the sleeves differ from the tunic
     bool belt = true;
-    Color beltColor = Rgb(98, 62, 36);
-    Color buckleColor = Rgb(216, 182, 84);
+    Color beltColor = pal::leather::kDefaultBelt;
+    Color buckleColor = pal::metal::kDefaultBuckle;
     bool trousers = true;
-    Color trouserColor = Rgb(112, 90, 66);
+    Color trouserColor = pal::cloth::kDefaultTrousers;
     bool boots = true;
-    Color bootColor = Rgb(76, 52, 36);
+    Color bootColor = pal::leather::kDefaultBoots;
     float bootTop = 0.35f; // where the boots begin, from the knee (0) to the ankle (1)
     // things worn over the tunic
     bool apron = false;
-    Color apronColor = Rgb(120, 82, 50);
+    Color apronColor = pal::cloth::kDefaultApron;
     float apronHem = 82.0f;
     bool pouch = false; // a leather pouch at the belt
-    Color pouchColor = Rgb(132, 90, 52);
+    Color pouchColor = pal::leather::kDefaultPouch;
     bool chain = false; // chain of office with a medallion
-    Color chainColor = Rgb(226, 184, 72);
+    Color chainColor = pal::metal::kDefaultChain;
     bool tabard = false;
-    Color tabardColor = Rgb(52, 84, 160);
-    Color tabardTrim = Rgb(214, 178, 80);
+    Color tabardColor = pal::cloth::kDefaultTabard;
+    Color tabardTrim = pal::cloth::kDefaultTabardTrim;
     bool scarf = false;
-    Color scarfColor = Rgb(128, 128, 124);
+    Color scarfColor = pal::cloth::kDefaultScarf;
     // cloak, reaching down to cloakHem, with a hood that is up or lies on the shoulders
     bool cloak = false;
-    Color cloakColor = Rgb(70, 50, 90);
+    Color cloakColor = pal::cloth::kDefaultCloak;
     float cloakHem = 87.0f;
     bool hood = false;
     bool hoodUp = false;

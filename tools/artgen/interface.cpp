@@ -1,4 +1,5 @@
 #include "interface.h"
+#include "palette.h"
 
 #include "canvas.h"
 
@@ -10,15 +11,7 @@ namespace art {
 
 namespace {
 
-// ---------------------------------------------------------------- palette
-constexpr Color kParchment = Rgb(228, 208, 164);
-constexpr Color kWood = Rgb(86, 56, 34);
-constexpr Color kWoodDark = Rgb(52, 33, 20);
-constexpr Color kBronzeLight = Rgb(232, 192, 104);
-constexpr Color kBronze = Rgb(178, 128, 58);
-constexpr Color kBronzeDark = Rgb(96, 62, 28);
-constexpr Color kInk = Rgb(60, 36, 20);
-constexpr Color kSlot = Rgb(46, 32, 24);
+using namespace pal::ui;
 
 // The inventory grid pitch of the game's windows (cells are 75.4 pixels).
 constexpr float kCellPitch = 75.4f;
@@ -72,12 +65,12 @@ void BronzeFrame(Canvas& c, int x, int y, int w, int h, int thick) {
             c.Set(x + w - 1 - t, j, bottom);
         }
     }
-    c.StrokeRect(x, y, w, h, Rgb(40, 24, 12));
+    c.StrokeRect(x, y, w, h, pal::ui::kDeepRustBronzeFrame);
 }
 
 // A round bronze rivet.
 void Rivet(Canvas& c, float cx, float cy, float r) {
-    c.FillCircle(cx, cy, r + 0.8f, Rgb(50, 30, 14));
+    c.FillCircle(cx, cy, r + 0.8f, pal::ui::kDeepRustRivet);
     c.ShadedEllipse(cx, cy, r, r, kBronze, 0.8f);
 }
 
@@ -138,7 +131,7 @@ Canvas GridPanel(int w, int h, int cols, int rows, Color slot, uint32_t seed) {
 
 // Faint embossed symbols that tell what belongs in an equipment slot.
 void SlotSymbol(Canvas& c, int kind, int cx, int cy) {
-    Color s = Rgb(92, 74, 56);
+    Color s = pal::ui::kDarkDullBrown;
     float x = static_cast<float>(cx), y = static_cast<float>(cy);
     switch (kind) {
     case 0: // weapon: a sword
@@ -148,7 +141,7 @@ void SlotSymbol(Canvas& c, int kind, int cx, int cy) {
         break;
     case 1: // head: a helmet
         c.FillEllipse(x, y + 2, 13, 12, s);
-        c.FillRect(cx - 14, cy + 4, 28, 10, Rgb(46, 32, 24));
+        c.FillRect(cx - 14, cy + 4, 28, 10, pal::ui::kSlot);
         c.FillRect(cx - 13, cy + 2, 26, 3, s);
         c.FillRect(cx - 2, cy + 2, 4, 10, s);
         break;
@@ -211,7 +204,8 @@ Canvas Inventory() {
             return std::min(arch, box);
         },
         [&](float, float y) {
-            return Mix(Rgb(196, 172, 126), Rgb(168, 140, 98), (y - (dy - 42)) / 84.0f);
+            return Mix(pal::ui::kLightTanInventory, pal::ui::kDullTanInventory,
+                       (y - (dy - 42)) / 84.0f);
         });
     for (int j = dy - 45; j <= dy - 12; ++j) // the upper half of the arch's rim
         for (int i = dx - 33; i <= dx + 33; ++i) {
@@ -221,7 +215,7 @@ Canvas Inventory() {
     c.FillRect(dx - 31, dy - 12, 2, 53, kBronze);
     c.FillRect(dx + 29, dy - 12, 2, 53, kBronze);
     c.FillRect(dx - 31, dy + 40, 62, 2, kBronze);
-    c.FillEllipse(static_cast<float>(dx), dy + 31.0f, 20.0f, 5.0f, Rgb(150, 124, 86));
+    c.FillEllipse(static_cast<float>(dx), dy + 31.0f, 20.0f, 5.0f, pal::ui::kDullBrownInventory);
     // lower ornament of the page
     Divider(c, px + 16, R - 20, 284, kBronzeDark);
     for (int k = 0; k < 3; ++k)
@@ -233,13 +227,13 @@ Canvas Inventory() {
 // The spell book page: the same window with violet-tinted cells and a
 // magic circle on the right-hand page.
 Canvas SpellBook() {
-    Canvas c = GridPanel(kInvW, kInvH, 6, 5, Rgb(40, 30, 52), 12);
+    Canvas c = GridPanel(kInvW, kInvH, 6, 5, pal::ui::kDeepDullViolet, 12);
     int px = 462, pw = kInvW - px - 4;
-    Parchment(c, px, 4, pw, kInvH - 8, 23, Rgb(226, 212, 176));
+    Parchment(c, px, 4, pw, kInvH - 8, 23, pal::ui::kLightTanSpellBook);
     c.StrokeRect(px - 1, 3, pw + 2, kInvH - 6, kBronzeDark);
     c.StrokeRect(px - 2, 2, pw + 4, kInvH - 4, kBronze);
     float cx = px + pw / 2.0f, cy = 170.0f;
-    Color ink = Rgb(96, 52, 110);
+    Color ink = pal::ui::kDarkPurple;
     c.StrokeCircle(cx, cy, 86, 2.0f, ink);
     c.StrokeCircle(cx, cy, 78, 1.2f, ink);
     c.StrokeCircle(cx, cy, 40, 1.2f, ink);
@@ -259,9 +253,10 @@ Canvas SpellBook() {
         float rx = cx + 82 * std::cos(a), ry = cy + 82 * std::sin(a);
         c.FillRect(static_cast<int>(rx) - 1, static_cast<int>(ry) - 1, 3, 3, ink);
     }
-    c.ShadedEllipse(cx, cy, 12, 12, Rgb(150, 90, 200), 0.7f);
+    c.ShadedEllipse(cx, cy, 12, 12, pal::ui::kViolet, 0.7f);
     Divider(c, px + 16, kInvW - 20, 300, kBronzeDark);
-    for (int k = 0; k < 3; ++k) Diamond(c, px + 50.0f + k * 65.0f, 335.0f, 6.0f, Rgb(120, 80, 140));
+    for (int k = 0; k < 3; ++k)
+        Diamond(c, px + 50.0f + k * 65.0f, 335.0f, 6.0f, pal::ui::kDullViolet);
     return c;
 }
 
@@ -274,7 +269,7 @@ Canvas TradePlayer() {
 }
 
 Canvas TradeMerchant() {
-    Canvas c = GridPanel(311, 377, 4, 5, Rgb(50, 40, 26), 14);
+    Canvas c = GridPanel(311, 377, 4, 5, pal::ui::kDeepBrown, 14);
     // the spare strip right of the grid
     Wood(c, 303, 3, 5, 371, 15, kWoodDark, true);
     for (int k = 0; k < 5; ++k) Rivet(c, 305.5f, CellEdge(k) + 37.7f, 1.8f);
@@ -293,16 +288,17 @@ Canvas Pointer() {
         },
         [&](float x, float y) {
             float t = (x + y) / 30.0f;
-            return Mix(Rgb(252, 232, 160), Rgb(196, 140, 52), std::clamp(t, 0.0f, 1.0f));
+            return Mix(pal::ui::kPaleGoldPointer, pal::ui::kBrown, std::clamp(t, 0.0f, 1.0f));
         });
-    c.OutlineRegion(0, 0, 24, 24, Rgb(40, 22, 8));
+    c.OutlineRegion(0, 0, 24, 24, pal::ui::kDeepRustPointer);
     return c;
 }
 
 // Tooltip frame: corner 10 x 10, bars 4 pixels thick and 32 long; the game
 // stretches the bars along their length, so they are uniform that way.
 Color BarColor(int t) {
-    static const Color band[4] = {Rgb(70, 44, 18), kBronzeLight, kBronze, Rgb(84, 54, 22)};
+    static const Color band[4] = {pal::ui::kDeepRustBar, kBronzeLight, kBronze,
+                                  pal::ui::kDarkBrown};
     return band[std::clamp(t, 0, 3)];
 }
 
@@ -324,18 +320,18 @@ Canvas Corner() {
     Canvas c(10, 10);
     c.FillRect(0, 0, 10, 10, kBronze);
     c.Bevel(0, 0, 10, 10, 2, false, 0.45f);
-    c.StrokeRect(0, 0, 10, 10, Rgb(60, 36, 14));
-    c.ShadedEllipse(5, 5, 2.6f, 2.6f, Rgb(170, 30, 30), 0.9f);
+    c.StrokeRect(0, 0, 10, 10, pal::ui::kDeepRustCorner);
+    c.ShadedEllipse(5, 5, 2.6f, 2.6f, pal::ui::kRed, 0.9f);
     return c;
 }
 
 // Window tabs (120 x 32): wood with a bronze rim and rounded top corners.
 Canvas Tab(uint32_t seed) {
     Canvas c(120, 32);
-    Wood(c, 0, 0, 120, 32, seed, Rgb(96, 62, 36));
-    c.VGradient(3, 3, 114, 3, Rgb(140, 100, 60), Rgb(110, 74, 44));
+    Wood(c, 0, 0, 120, 32, seed, pal::ui::kDarkRustTab);
+    c.VGradient(3, 3, 114, 3, pal::ui::kRust, pal::ui::kDarkRustTab2);
     BronzeFrame(c, 0, 0, 120, 34, 3);
-    c.FillRect(3, 29, 114, 3, Rgb(70, 46, 26));
+    c.FillRect(3, 29, 114, 3, pal::ui::kDeepRustTab);
     RoundCorners(c, 7);
     Rivet(c, 9, 16, 1.8f);
     Rivet(c, 111, 16, 1.8f);
@@ -345,7 +341,7 @@ Canvas Tab(uint32_t seed) {
 // The trade window's OK / close button (120 x 36).
 Canvas TradeButton() {
     Canvas c(120, 36);
-    Wood(c, 0, 0, 120, 36, 31, Rgb(100, 66, 38));
+    Wood(c, 0, 0, 120, 36, 31, pal::ui::kDarkRustTradeButton);
     c.Bevel(3, 3, 114, 30, 3, false, 0.3f);
     BronzeFrame(c, 0, 0, 120, 36, 3);
     RoundCorners(c, 5);
@@ -359,7 +355,7 @@ Canvas HotkeyBar() {
     Canvas c(500, 52);
     Wood(c, 0, 0, 500, 52, 41);
     for (int k = 0; k < 10; ++k) Slot(c, k * 50 + 4, 4, 44, 44, kSlot, 50 + k);
-    for (int k = 1; k < 10; ++k) c.FillRect(k * 50 - 1, 3, 2, 46, Rgb(60, 38, 20));
+    for (int k = 1; k < 10; ++k) c.FillRect(k * 50 - 1, 3, 2, 46, pal::ui::kDeepRust);
     BronzeFrame(c, 0, 0, 500, 52, 3);
     RoundCorners(c, 4);
     return c;
@@ -371,13 +367,13 @@ Canvas Journal() {
     const int w = 820, h = 640;
     Canvas c(w, h);
     // leather cover
-    c.FillRoundRect(0, 0, w, h, 14, Rgb(104, 40, 30));
+    c.FillRoundRect(0, 0, w, h, 14, pal::ui::kDarkRed);
     c.AddNoise(0, 0, w, h, 0.08f, 61, 3.0f);
     c.AddNoise(0, 0, w, h, 0.04f, 62);
     // pages
     const int top = 14, bottom = h - 18, mid = w / 2;
     auto page = [&](int x0, int x1, bool left) {
-        Parchment(c, x0, top, x1 - x0, bottom - top, left ? 71u : 72u, Rgb(236, 222, 184));
+        Parchment(c, x0, top, x1 - x0, bottom - top, left ? 71u : 72u, pal::ui::kPaleTan);
         // shade towards the spine
         for (int i = x0; i < x1; ++i) {
             float dist = static_cast<float>(left ? x1 - i : i - x0);
@@ -389,17 +385,17 @@ Canvas Journal() {
     page(mid, w - 12, false);
     // page edges stacked below the pages
     for (int k = 0; k < 3; ++k) {
-        c.FillRect(14 + k, bottom + k * 2, mid - 16 - k, 1, Rgb(200, 184, 146));
-        c.FillRect(mid + 2, bottom + k * 2, mid - 16 - k, 1, Rgb(200, 184, 146));
+        c.FillRect(14 + k, bottom + k * 2, mid - 16 - k, 1, pal::ui::kLightTan);
+        c.FillRect(mid + 2, bottom + k * 2, mid - 16 - k, 1, pal::ui::kLightTan);
     }
-    c.FillRect(mid - 1, top, 2, bottom - top, Rgb(120, 96, 70));
+    c.FillRect(mid - 1, top, 2, bottom - top, pal::ui::kDullBrown);
     // ribbon bookmark lying in the gutter, clear of the text
     c.FillPolygon({{mid + 4.0f, static_cast<float>(top)},
                    {mid + 11.0f, static_cast<float>(top)},
                    {mid + 11.0f, h - 2.0f},
                    {mid + 7.5f, h - 7.0f},
                    {mid + 4.0f, h - 2.0f}},
-                  Rgb(150, 30, 40));
+                  pal::ui::kDarkRedJournal);
     // corner fittings of the cover
     for (int cx : {0, w - 26})
         for (int cy : {0, h - 26}) {
@@ -424,8 +420,10 @@ Canvas PageArrow(bool right) {
         [&](float x, float y) {
             return SdPolygon({x, y}, pts);
         },
-        [&](float, float y) { return Mix(Rgb(250, 240, 210), Rgb(214, 190, 140), y / 20); });
-    c.OutlineRegion(0, 0, 44, 20, Rgb(60, 38, 20));
+        [&](float, float y) {
+            return Mix(pal::ui::kPaleGoldPageArrow, pal::ui::kLightTanPageArrow, y / 20);
+        });
+    c.OutlineRegion(0, 0, 44, 20, pal::ui::kDeepRust);
     return c;
 }
 
@@ -447,10 +445,10 @@ Canvas DialogueFrame() {
 // 20 pixels in.
 Canvas PortraitFrame() {
     Canvas c(136, 136);
-    Wood(c, 0, 0, 136, 136, 91, Rgb(92, 60, 36), true);
+    Wood(c, 0, 0, 136, 136, 91, pal::ui::kDarkRustPortraitFrame, true);
     BronzeFrame(c, 0, 0, 136, 136, 4);
     BronzeFrame(c, 16, 16, 104, 104, 4);
-    c.VGradient(20, 20, 96, 96, Rgb(70, 54, 44), Rgb(40, 30, 24));
+    c.VGradient(20, 20, 96, 96, pal::ui::kDarkDullRust, pal::ui::kDeepDullRust);
     for (int x : {8, 127})
         for (int y : {8, 127}) Rivet(c, static_cast<float>(x), static_cast<float>(y), 2.2f);
     RoundCorners(c, 4);
@@ -473,7 +471,7 @@ Canvas NamePlate() {
 // text on dark wood.
 Canvas DialogueButton() {
     Canvas c(130, 44);
-    Wood(c, 0, 0, 130, 44, 111, Rgb(74, 48, 30));
+    Wood(c, 0, 0, 130, 44, 111, pal::ui::kDarkRustDialogueButton);
     c.Bevel(3, 3, 124, 38, 3, false, 0.3f);
     BronzeFrame(c, 0, 0, 130, 44, 3);
     RoundCorners(c, 4);
@@ -487,14 +485,14 @@ Canvas SheetBox() {
     const int w = 640, h = 600;
     Canvas c(w, h);
     Wood(c, 0, 0, w, h, 121);
-    Parchment(c, 12, 12, w - 24, h - 24, 122, Rgb(164, 138, 102));
+    Parchment(c, 12, 12, w - 24, h - 24, 122, pal::ui::kDullTan);
     BronzeFrame(c, 8, 8, w - 16, h - 16, 3);
     BronzeFrame(c, 0, 0, w, h, 3);
     // a thin rule between the attribute column and the skills
-    c.FillRect(w / 2 - 14, 140, 1, 440, Rgb(120, 94, 64));
-    c.FillRect(w / 2 - 13, 140, 1, 440, Rgb(190, 164, 124));
-    Divider(c, 30, w / 2 - 40, 160, Rgb(110, 80, 50));
-    Divider(c, 30, w / 2 - 40, 430, Rgb(110, 80, 50));
+    c.FillRect(w / 2 - 14, 140, 1, 440, pal::ui::kDarkBrownSheetBox);
+    c.FillRect(w / 2 - 13, 140, 1, 440, pal::ui::kTanSheetBox);
+    Divider(c, 30, w / 2 - 40, 160, pal::ui::kDarkRust);
+    Divider(c, 30, w / 2 - 40, 430, pal::ui::kDarkRust);
     for (int x : {14, w - 15})
         for (int y : {14, h - 15}) Rivet(c, static_cast<float>(x), static_cast<float>(y), 2.5f);
     return c;
@@ -515,21 +513,21 @@ Canvas WarriorEmblem() {
             },
             [&](float x, float y) {
                 float side = (x - x0) * -uy + (y - y0) * ux;
-                return side > 0 ? Rgb(226, 230, 236) : Rgb(160, 168, 180);
+                return side > 0 ? pal::ui::kPaleCoolGrey : pal::ui::kLightCoolGrey;
             });
         float gx = x0 + ux * 16, gy = y0 + uy * 16;
         c.ThickLine(gx - uy * 8, gy + ux * 8, gx + uy * 8, gy - ux * 8, 3.2f, kBronze);
-        c.ThickLine(x0 + ux * 4, y0 + uy * 4, gx, gy, 3.2f, Rgb(90, 50, 30));
+        c.ThickLine(x0 + ux * 4, y0 + uy * 4, gx, gy, 3.2f, pal::ui::kDarkRustWarriorEmblem);
         c.FillCircle(x0 + ux * 2, y0 + uy * 2, 3.2f, kBronzeLight);
     };
     sword(14, 66, 88, 6);
     sword(86, 66, 12, 6);
-    c.ShadedEllipse(50, 38, 22, 22, Rgb(150, 40, 36), 0.5f);
+    c.ShadedEllipse(50, 38, 22, 22, pal::ui::kDarkRedWarriorEmblem, 0.5f);
     c.StrokeCircle(50, 38, 21, 3.0f, kBronze);
     c.ShadedEllipse(50, 38, 6, 6, kBronzeLight, 0.8f);
-    c.ThickLine(50, 20, 50, 30, 2.0f, Rgb(210, 170, 90));
-    c.ThickLine(50, 46, 50, 56, 2.0f, Rgb(210, 170, 90));
-    c.OutlineRegion(0, 0, 100, 72, Rgb(40, 22, 10));
+    c.ThickLine(50, 20, 50, 30, 2.0f, pal::ui::kTan);
+    c.ThickLine(50, 46, 50, 56, 2.0f, pal::ui::kTan);
+    c.OutlineRegion(0, 0, 100, 72, pal::ui::kDeepRustWarriorEmblem);
     return c;
 }
 
@@ -545,7 +543,7 @@ Canvas SelectionBox() {
         for (int y : {0, 40}) {
             c.FillRect(x, y, 12, 12, kBronze);
             c.Bevel(x, y, 12, 12, 2, false, 0.45f);
-            c.ShadedEllipse(x + 6.0f, y + 6.0f, 2.5f, 2.5f, Rgb(60, 110, 200), 0.9f);
+            c.ShadedEllipse(x + 6.0f, y + 6.0f, 2.5f, 2.5f, pal::ui::kBlue, 0.9f);
         }
     return c;
 }
@@ -554,7 +552,7 @@ Canvas SelectionBox() {
 Canvas BloodStain() {
     Canvas c(48, 48);
     Rng rng(777);
-    Color blood = Rgb(132, 14, 12);
+    Color blood = pal::ui::kDarkRedBlood;
     c.FillSdf(
         0, 0, 48, 48,
         [](float x, float y) {
@@ -570,17 +568,18 @@ Canvas BloodStain() {
         float a = rng.Range(0, 6.283f), d = rng.Range(13, 21), r = rng.Range(1.2f, 3.2f);
         c.FillCircle(24 + d * std::cos(a), 25 + d * std::sin(a), r, Scale(blood, 0.9f));
     }
-    c.FillEllipse(20, 21, 3, 2, Rgb(176, 40, 34));
+    c.FillEllipse(20, 21, 3, 2, pal::ui::kRedBloodStain);
     return c;
 }
 
 // A fallen warrior lying on his side, 72 x 48, with a dark pool under him.
 Canvas Corpse() {
     Canvas c(72, 48);
-    c.FillEllipse(38, 33, 28, 9, Rgb(110, 16, 14));
+    c.FillEllipse(38, 33, 28, 9, pal::ui::kDarkRedCorpse);
     c.AddNoise(0, 0, 72, 48, 0.12f, 5, 4.0f);
     Canvas f(72, 48);
-    Color cloth = Rgb(96, 84, 70), skin = Rgb(200, 168, 140), leather = Rgb(70, 48, 32);
+    Color cloth = pal::ui::kDarkDullBrownCloth, skin = pal::ui::kLightSalmon,
+          leather = pal::ui::kDarkRustLeather;
     f.FillSdf(
         0, 0, 72, 48,
         [](float x, float y) {
@@ -617,9 +616,9 @@ Canvas Corpse() {
         [](float x, float y) {
             return std::max(SdEllipse({x, y}, {15, 25}, 7.5f, 7.0f), x - 15.0f);
         },
-        [](float, float) { return Rgb(80, 56, 36); }); // hair
-    f.FillRect(16, 23, 1, 3, Rgb(60, 40, 30));         // closed eye
-    f.OutlineRegion(0, 0, 72, 48, Rgb(34, 24, 18));
+        [](float, float) { return pal::ui::kDarkRustCorpse; }); // hair
+    f.FillRect(16, 23, 1, 3, pal::ui::kDeepRustCorpse2);        // closed eye
+    f.OutlineRegion(0, 0, 72, 48, pal::ui::kDeepRustCorpse);
     c.Blit(f, 0, 0);
     return c;
 }
@@ -627,7 +626,7 @@ Canvas Corpse() {
 // A pile of gold coins, 48 x 48; also the loot marker on the map.
 Canvas GoldPile() {
     Canvas c(48, 48);
-    Color gold = Rgb(226, 178, 52), rim = Rgb(150, 104, 24);
+    Color gold = pal::ui::kTanGold, rim = pal::ui::kDarkBrownRim;
     // the mound: a low dome of coins
     c.FillSdf(
         0, 0, 48, 48,
@@ -636,7 +635,7 @@ Canvas GoldPile() {
         },
         [&](float x, float y) {
             float t = std::clamp((x - 8) / 34.0f + (y - 24) / 40.0f, 0.0f, 1.0f);
-            return Mix(Rgb(244, 206, 100), Rgb(160, 112, 28), t);
+            return Mix(pal::ui::kLightTanGoldPile, pal::ui::kDarkBrownGoldPile, t);
         });
     // single coins lying on the dome and in front of it, back to front
     Rng rng(4242);
@@ -653,12 +652,12 @@ Canvas GoldPile() {
     for (Vec2 k : coins) {
         c.FillEllipse(k.x, k.y + 1, 4.6f, 2.6f, rim);
         c.FillEllipse(k.x, k.y, 4.6f, 2.4f, gold);
-        c.FillEllipse(k.x - 1, k.y - 0.6f, 2.2f, 1.0f, Rgb(252, 232, 150));
+        c.FillEllipse(k.x - 1, k.y - 0.6f, 2.2f, 1.0f, pal::ui::kLightGold);
     }
-    c.OutlineRegion(0, 0, 48, 48, Rgb(90, 56, 10));
+    c.OutlineRegion(0, 0, 48, 48, pal::ui::kDeepBrownGoldPile);
     // a little sparkle
-    c.FillRect(30, 19, 1, 5, Rgb(252, 248, 220));
-    c.FillRect(28, 21, 5, 1, Rgb(252, 248, 220));
+    c.FillRect(30, 19, 1, 5, pal::ui::kPaleGold);
+    c.FillRect(28, 21, 5, 1, pal::ui::kPaleGold);
     return c;
 }
 

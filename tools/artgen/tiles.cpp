@@ -1,4 +1,5 @@
 #include "tiles.h"
+#include "palette.h"
 
 #include "canvas.h"
 #include "tile_ids.h"
@@ -34,7 +35,7 @@ Color GrassAt(int x, int y, uint32_t seed, Color base) {
 }
 
 // Grass with blades: the blades are drawn with wrap-around.
-Canvas GrassTile(uint32_t seed, Color base = Rgb(84, 142, 54)) {
+Canvas GrassTile(uint32_t seed, Color base = pal::foliage::kGreen) {
     Canvas c(kT, kT);
     for (int y = 0; y < kT; ++y)
         for (int x = 0; x < kT; ++x) c.Set(x, y, GrassAt(x, y, seed, base));
@@ -51,9 +52,9 @@ Canvas GrassTile(uint32_t seed, Color base = Rgb(84, 142, 54)) {
 Color DirtAt(int x, int y) {
     float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, 301, kT);
     float fine = (Hash2(Wrap48(x), Wrap48(y), 302) & 255) / 255.0f;
-    Color c = Scale(Rgb(152, 114, 74), 0.84f + 0.24f * n + 0.08f * fine);
+    Color c = Scale(pal::earth::kBrown, 0.84f + 0.24f * n + 0.08f * fine);
     uint32_t h = Hash2(Wrap48(x) / 3, Wrap48(y) / 3, 303);
-    if ((h & 63) == 0) c = Rgb(128, 116, 100); // small pebbles
+    if ((h & 63) == 0) c = pal::earth::kWarmGrey; // small pebbles
     return c;
 }
 
@@ -61,15 +62,15 @@ Color SandAt(int x, int y) {
     float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 16.0f, 311, kT);
     float fine = (Hash2(Wrap48(x), Wrap48(y), 312) & 255) / 255.0f;
     float ripple = std::sin(kTau * (x / 48.0f + 2.0f * y / 48.0f) + 3.0f * n);
-    return Scale(Rgb(224, 202, 142), 0.9f + 0.1f * n + 0.05f * fine + 0.03f * ripple);
+    return Scale(pal::earth::kLightTan, 0.9f + 0.1f * n + 0.05f * fine + 0.03f * ripple);
 }
 
 Color WaterAt(int x, int y) {
     float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 16.0f, 321, kT);
     float w = std::sin(kTau * (2.0f * x / 48.0f + y / 48.0f) + 5.0f * n);
-    Color c = Scale(Rgb(56, 108, 168), 0.9f + 0.16f * n);
+    Color c = Scale(pal::water::kBlue, 0.9f + 0.16f * n);
     if (w > 0.93f)
-        c = Rgb(150, 196, 226);
+        c = pal::water::kLightSky;
     else if (w > 0.8f)
         c = Scale(c, 1.15f);
     return c;
@@ -108,7 +109,7 @@ Color StonesAt(int x, int y, uint32_t seed, int grid, Color stone, Color mortar)
 }
 
 Color CobbleAt(int x, int y) {
-    return StonesAt(x, y, 331, 4, Rgb(150, 146, 138), Rgb(92, 84, 72));
+    return StonesAt(x, y, 331, 4, pal::stone::kWarmGreyCobbleAt, pal::stone::kDarkWarmGreyCobbleAt);
 }
 
 Color FlagstoneAt(int x, int y, uint32_t seed) {
@@ -117,10 +118,10 @@ Color FlagstoneAt(int x, int y, uint32_t seed) {
     int xo = (x + (row % 2) * 12) % kT;
     int col = xo / 24;
     bool joint = (y % 16) == 0 || (xo % 24) == 0;
-    if (joint) return Rgb(96, 90, 82);
+    if (joint) return pal::stone::kDarkWarmGreyFlagstoneAt;
     uint32_t h = Hash2(col, row, seed);
     float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, seed + 1, kT);
-    Color c = Scale(Rgb(168, 162, 150), 0.86f + 0.12f * ((h & 255) / 255.0f) + 0.12f * n);
+    Color c = Scale(pal::stone::kLightWarmGrey, 0.86f + 0.12f * ((h & 255) / 255.0f) + 0.12f * n);
     if ((y % 16) == 1 || (xo % 24) == 1) c = Scale(c, 1.1f);
     if ((y % 16) == 15 || (xo % 24) == 23) c = Scale(c, 0.88f);
     return c;
@@ -144,7 +145,7 @@ Color FarmAt(int x, int y) {
     // furrows running left to right, 8 pixels apart
     float f = std::sin(kTau * y / 8.0f);
     float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, 341, kT);
-    return Scale(Rgb(112, 78, 48), 0.8f + 0.22f * f + 0.15f * n);
+    return Scale(pal::earth::kDarkRust, 0.8f + 0.22f * f + 0.15f * n);
 }
 
 Canvas FromMaterial(const Material& m) {
@@ -160,26 +161,26 @@ void Flower(Canvas& c, int x, int y, Color petal) {
     c.Set(x - 1, y, petal);
     c.Set(x + 1, y, petal);
     c.Set(x, y + 1, petal);
-    c.Set(x, y, Rgb(240, 210, 80));
-    c.Set(x, y + 2, Rgb(50, 100, 36));
+    c.Set(x, y, pal::flowers::kLightGold);
+    c.Set(x, y + 2, pal::flowers::kDarkGreen);
 }
 
 void Pebble(Canvas& c, float x, float y, float r) {
-    c.FillEllipse(x, y + 0.8f, r, r * 0.7f, Rgb(70, 66, 60));
-    c.ShadedEllipse(x, y, r, r * 0.7f, Rgb(150, 146, 138), 0.6f);
+    c.FillEllipse(x, y + 0.8f, r, r * 0.7f, pal::stone::kDarkWarmGreyPebble);
+    c.ShadedEllipse(x, y, r, r * 0.7f, pal::stone::kWarmGreyCobbleAt, 0.6f);
 }
 
 Canvas GrassVariant(int kind) {
-    Canvas c = GrassTile(kind == 1 ? 203u : 201u, kind == 1   ? Rgb(66, 120, 46)
-                                                  : kind == 2 ? Rgb(118, 150, 62)
-                                                              : Rgb(84, 142, 54));
+    Canvas c = GrassTile(kind == 1 ? 203u : 201u, kind == 1 ? pal::foliage::kDarkGreenGrassVariant3
+                                                  : kind == 2 ? pal::foliage::kOlive
+                                                              : pal::foliage::kGreen);
     Rng rng(500 + kind);
     switch (kind) {
     case 3: // tufts
         for (int k = 0; k < 5; ++k) {
             int x = rng.Int(6, 41), y = rng.Int(8, 42);
             for (int b = -2; b <= 2; ++b)
-                c.Line(x, y, x + b * 2, y - 5 + std::abs(b), Rgb(60, 112, 40));
+                c.Line(x, y, x + b * 2, y - 5 + std::abs(b), pal::foliage::kDarkGreenGrassVariant2);
         }
         break;
     case 4: // pebbles
@@ -189,8 +190,9 @@ Canvas GrassVariant(int kind) {
     case 5:
     case 6: // flowers
         for (int k = 0; k < 9; ++k) {
-            Color petal = kind == 5 ? (k % 2 ? Rgb(214, 52, 48) : Rgb(238, 206, 60))
-                                    : (k % 2 ? Rgb(92, 120, 220) : Rgb(246, 244, 236));
+            Color petal = kind == 5
+                              ? (k % 2 ? pal::foliage::kRedGrassVariant2 : pal::foliage::kGold)
+                              : (k % 2 ? pal::foliage::kBlue : pal::foliage::kPaleWarmGrey);
             Flower(c, rng.Int(4, 43), rng.Int(4, 43), petal);
         }
         break;
@@ -199,22 +201,24 @@ Canvas GrassVariant(int kind) {
             float x = rng.Range(6, 42), y = rng.Range(6, 42);
             for (int l = 0; l < 3; ++l)
                 c.FillCircle(x + 1.6f * std::cos(l * 2.1f), y + 1.6f * std::sin(l * 2.1f), 1.3f,
-                             Rgb(70, 132, 52));
+                             pal::foliage::kDarkGreenGrassVariant4);
         }
         break;
     case 8: // mushrooms
         for (int k = 0; k < 3; ++k) {
             float x = rng.Range(8, 40), y = rng.Range(10, 40);
-            c.FillRect(static_cast<int>(x) - 1, static_cast<int>(y), 2, 3, Rgb(236, 226, 200));
-            c.ShadedEllipse(x, y, 3.2f, 2.2f, Rgb(190, 50, 40), 0.5f);
-            c.Set(static_cast<int>(x) - 1, static_cast<int>(y) - 1, Rgb(246, 240, 230));
+            c.FillRect(static_cast<int>(x) - 1, static_cast<int>(y), 2, 3, pal::foliage::kPaleTan);
+            c.ShadedEllipse(x, y, 3.2f, 2.2f, pal::foliage::kRedGrassVariant, 0.5f);
+            c.Set(static_cast<int>(x) - 1, static_cast<int>(y) - 1,
+                  pal::foliage::kPaleTanGrassVariant);
         }
         break;
     case 9: // fallen leaves
         for (int k = 0; k < 10; ++k) {
             float x = rng.Range(4, 44), y = rng.Range(4, 44);
-            Color leaf = k % 3 == 0 ? Rgb(200, 120, 40)
-                                    : (k % 3 == 1 ? Rgb(180, 80, 30) : Rgb(214, 170, 60));
+            Color leaf = k % 3 == 0
+                             ? pal::foliage::kBrown
+                             : (k % 3 == 1 ? pal::foliage::kRust : pal::foliage::kTanGrassVariant);
             c.FillEllipse(x, y, 2.2f, 1.2f, leaf);
         }
         break;
@@ -222,7 +226,7 @@ Canvas GrassVariant(int kind) {
         for (int k = 0; k < 40; ++k) {
             int x = rng.Int(1, 46), y = rng.Int(8, 47);
             c.Line(x, y, x + rng.Int(-2, 2), y - rng.Int(5, 9),
-                   k % 2 ? Rgb(100, 160, 60) : Rgb(56, 104, 38));
+                   k % 2 ? pal::foliage::kGreenGrassVariant : pal::foliage::kDarkGreenGrassVariant);
         }
         break;
     default:
@@ -272,9 +276,9 @@ Canvas BlendTile(Edge kind, int mask, const Canvas& grass) {
                 if (f > 0.6f)
                     out = Scale(WaterAt(x, y), f > 0.75f ? 0.92f : 1.0f);
                 else if (f > 0.55f)
-                    out = Mix(WaterAt(x, y), Rgb(170, 210, 220), 0.45f);
+                    out = Mix(WaterAt(x, y), pal::stone::kLightSkyBlendTile, 0.45f);
                 else if (f > 0.5f)
-                    out = Rgb(112, 96, 64); // muddy bank
+                    out = pal::stone::kDarkDullBrownOut; // muddy bank
                 else if (f > 0.46f)
                     out = Scale(g, 0.8f);
                 break;
@@ -301,16 +305,16 @@ Canvas Bridge(bool horizontal) {
                 col = WaterAt(x, y);
             } else if (across < 9 || across >= 39) {
                 // side beams
-                col = Scale(Rgb(92, 60, 34), across == 5 || across == 42 ? 0.6f : 1.0f);
+                col = Scale(pal::wood::kDarkRustBridge, across == 5 || across == 42 ? 0.6f : 1.0f);
             } else {
                 int board = along / 8;
-                col = Scale(Rgb(150, 106, 64),
+                col = Scale(pal::wood::kRustBridge,
                             0.88f + 0.14f * ((Hash2(board, 1, 77) & 255) / 255.0f));
                 if (along % 8 == 0)
-                    col = Rgb(70, 46, 28);
+                    col = pal::wood::kDeepRustCol;
                 else if (along % 8 == 1)
                     col = Scale(col, 1.1f);
-                if (across == 12 || across == 35) col = Rgb(60, 56, 52); // nail rows
+                if (across == 12 || across == 35) col = pal::wood::kDarkWarmGrey; // nail rows
                 if ((across == 12 || across == 35) && along % 8 != 4) col = Scale(col, 1.9f);
             }
             c.Set(x, y, col);
@@ -321,8 +325,8 @@ Canvas Bridge(bool horizontal) {
 // ---------------------------------------------------------------- ground details
 Canvas ExitDoorstep() {
     Canvas c(kT, kT);
-    c.FillRoundRect(5, 8, 38, 34, 5, Rgb(60, 56, 52));
-    c.FillRoundRect(6, 8, 36, 32, 4, Rgb(156, 150, 140));
+    c.FillRoundRect(5, 8, 38, 34, 5, pal::wood::kDarkWarmGrey);
+    c.FillRoundRect(6, 8, 36, 32, 4, pal::wood::kWarmGrey);
     c.AddNoise(6, 8, 36, 32, 0.08f, 611, 3.0f);
     c.Bevel(6, 8, 36, 32, 2, false, 0.3f);
     // two carved chevrons pointing onward, filled with warm light
@@ -330,9 +334,9 @@ Canvas ExitDoorstep() {
         float y0 = 17.0f + k * 10.0f;
         std::vector<Vec2> chevron = {{14, y0 + 6}, {24, y0 - 3}, {34, y0 + 6},
                                      {30, y0 + 9}, {24, y0 + 3}, {18, y0 + 9}};
-        c.FillPolygon(chevron, Rgb(84, 60, 30));
+        c.FillPolygon(chevron, pal::wood::kDarkBrown);
         for (Vec2& p : chevron) p.y -= 1;
-        c.FillPolygon(chevron, Rgb(238, 196, 90));
+        c.FillPolygon(chevron, pal::wood::kLightTanExitDoorstep);
     }
     return c;
 }
@@ -343,12 +347,12 @@ Canvas ExitRoadMarker() {
         float a = k * kTau / 10.0f;
         Pebble(c, 24 + 18 * std::cos(a), 24 + 15 * std::sin(a), 3.2f);
     }
-    c.FillEllipse(24, 24, 12, 10, Rgb(120, 96, 64));
+    c.FillEllipse(24, 24, 12, 10, pal::stone::kDarkBrownExitRoadMarker);
     std::vector<Vec2> arrow = {{24, 15}, {32, 24}, {27, 24}, {27, 32},
                                {21, 32}, {21, 24}, {16, 24}};
-    c.FillPolygon(arrow, Rgb(84, 60, 30));
+    c.FillPolygon(arrow, pal::stone::kDarkBrown);
     for (Vec2& p : arrow) p.y -= 1;
-    c.FillPolygon(arrow, Rgb(240, 200, 96));
+    c.FillPolygon(arrow, pal::stone::kLightTanExitRoadMarker);
     return c;
 }
 
@@ -358,8 +362,8 @@ Canvas DetailTile(int kind) {
     switch (kind) {
     case 0:
         for (int k = 0; k < 7; ++k) {
-            Color petal = k % 3 == 0 ? Rgb(214, 52, 48)
-                                     : (k % 3 == 1 ? Rgb(238, 206, 60) : Rgb(150, 90, 210));
+            Color petal = k % 3 == 0 ? pal::stone::kRed
+                                     : (k % 3 == 1 ? pal::stone::kGold : pal::stone::kViolet);
             Flower(c, rng.Int(6, 41), rng.Int(6, 41), petal);
         }
         break;
@@ -370,18 +374,19 @@ Canvas DetailTile(int kind) {
     case 2:
         for (int b = -3; b <= 3; ++b)
             c.ThickLine(24, 34, 24 + b * 3.0f, 22 + std::abs(b) * 2.0f, 1.4f,
-                        b % 2 ? Rgb(62, 116, 40) : Rgb(100, 160, 60));
+                        b % 2 ? pal::stone::kDarkGreen : pal::stone::kGreenDetailTile);
         break;
     case 3:
         for (int k = 0; k < 9; ++k) {
             float x = rng.Range(8, 40), y = rng.Range(8, 40);
-            c.FillEllipse(x, y, 2.6f, 1.4f, k % 2 ? Rgb(200, 120, 40) : Rgb(176, 70, 30));
+            c.FillEllipse(x, y, 2.6f, 1.4f,
+                          k % 2 ? pal::stone::kBrown : pal::stone::kRustDetailTile);
         }
         break;
     default:
-        c.FillEllipse(24, 26, 16, 9, Rgb(82, 70, 52));
-        c.FillEllipse(24, 25, 14, 7.5f, Rgb(90, 126, 160));
-        c.FillEllipse(20, 23, 5, 1.6f, Rgb(170, 200, 220));
+        c.FillEllipse(24, 26, 16, 9, pal::stone::kDarkDullBrown);
+        c.FillEllipse(24, 25, 14, 7.5f, pal::stone::kDullSky);
+        c.FillEllipse(20, 23, 5, 1.6f, pal::stone::kLightSky);
         break;
     }
     return c;
@@ -389,7 +394,7 @@ Canvas DetailTile(int kind) {
 
 // ---------------------------------------------------------------- objects
 void Outline(Canvas& c) {
-    c.OutlineRegion(0, 0, c.Width(), c.Height(), Rgb(30, 24, 18));
+    c.OutlineRegion(0, 0, c.Width(), c.Height(), pal::stone::kBlack);
 }
 
 // A round leafy mass: overlapping shaded blobs with leaf speckles.
@@ -415,13 +420,15 @@ void Foliage(Canvas& c, float cx, float cy, float rx, float ry, Color leaf, uint
 
 Canvas Bush(int kind) {
     Canvas c(kT, kT);
-    Foliage(c, 24, 26, 20, 17, kind == 2 ? Rgb(86, 140, 60) : Rgb(60, 122, 48), 800 + kind, 9);
+    Foliage(c, 24, 26, 20, 17, kind == 2 ? pal::foliage::kGreenBush : pal::foliage::kDarkGreenBush,
+            800 + kind, 9);
     Rng rng(810 + kind);
     if (kind == 1)
         for (int k = 0; k < 8; ++k)
-            c.FillCircle(rng.Range(10, 38), rng.Range(14, 38), 1.6f, Rgb(180, 30, 50));
+            c.FillCircle(rng.Range(10, 38), rng.Range(14, 38), 1.6f, pal::foliage::kRed);
     if (kind == 2)
-        for (int k = 0; k < 7; ++k) Flower(c, rng.Int(10, 38), rng.Int(14, 36), Rgb(236, 150, 190));
+        for (int k = 0; k < 7; ++k)
+            Flower(c, rng.Int(10, 38), rng.Int(14, 36), pal::foliage::kLightRose);
     Outline(c);
     return c;
 }
@@ -442,12 +449,12 @@ Canvas Rock(int kind) {
         },
         [&](float x, float y) {
             float l = ((24 - x) * 0.5f + (30 - y) * 0.8f) / (20 * s);
-            Color base = Rgb(140, 136, 128);
+            Color base = pal::stone::kWarmGreyBase;
             return Scale(base, 0.9f + 0.3f * std::clamp(l, -1.0f, 1.0f));
         });
     c.AddNoise(0, 0, kT, kT, 0.06f, 820 + kind);
     c.Line(static_cast<int>(24 - 6 * s), static_cast<int>(42 - 18 * s), static_cast<int>(24),
-           static_cast<int>(42 - 10 * s), Rgb(90, 86, 80));
+           static_cast<int>(42 - 10 * s), pal::stone::kDarkWarmGreyRock);
     if (kind == 2) {
         Rng rng(830);
         for (int k = 0; k < 60; ++k) {
@@ -469,16 +476,16 @@ void BarrelAt(Canvas& c, float cx, float top, float w, float h) {
         },
         [&](float x, float y) {
             float t = (x - cx) / rx;
-            Color wood = Scale(Rgb(150, 98, 52), 1.05f - 0.35f * t * t - 0.1f * t);
+            Color wood = Scale(pal::wood::kRustBarrelAt, 1.05f - 0.35f * t * t - 0.1f * t);
             int stave = static_cast<int>(std::floor((x - cx) / 5.0f));
             if (std::fabs(x - cx - stave * 5.0f) < 0.6f) wood = Scale(wood, 0.75f);
             float ry = (y - top) / h;
             if (std::fabs(ry - 0.2f) < 0.05f || std::fabs(ry - 0.8f) < 0.05f)
-                wood = Rgb(80, 76, 74);
+                wood = pal::wood::kDarkGrey;
             return wood;
         });
-    c.FillEllipse(cx, top, rx, 4, Rgb(120, 78, 42));
-    c.FillEllipse(cx, top, rx - 2, 3, Rgb(170, 120, 70));
+    c.FillEllipse(cx, top, rx, 4, pal::wood::kDarkRustBarrelAt);
+    c.FillEllipse(cx, top, rx - 2, 3, pal::wood::kBrownBarrelAt);
 }
 
 Canvas Barrels(bool two) {
@@ -494,13 +501,14 @@ Canvas Barrels(bool two) {
 }
 
 void CrateAt(Canvas& c, int x, int y, int w, int h, int topH) {
-    c.FillRect(x, y, w, topH, Rgb(196, 150, 92)); // lid seen from above
-    c.FillRect(x, y + topH, w, h - topH, Rgb(160, 112, 62));
+    c.FillRect(x, y, w, topH, pal::wood::kTan); // lid seen from above
+    c.FillRect(x, y + topH, w, h - topH, pal::wood::kBrownCrateAt);
     for (int k = 1; k < 3; ++k)
-        c.FillRect(x, y + topH + k * (h - topH) / 3, w, 1, Rgb(110, 74, 40));
-    c.StrokeRect(x, y + topH, w, h - topH, Rgb(110, 74, 40), 2);
-    c.ThickLine(x + 2.0f, y + h - 2.0f, x + w - 2.0f, y + topH + 2.0f, 2.0f, Rgb(130, 88, 48));
-    c.StrokeRect(x, y, w, topH, Rgb(150, 104, 58));
+        c.FillRect(x, y + topH + k * (h - topH) / 3, w, 1, pal::wood::kDarkRustCrateAt);
+    c.StrokeRect(x, y + topH, w, h - topH, pal::wood::kDarkRustCrateAt, 2);
+    c.ThickLine(x + 2.0f, y + h - 2.0f, x + w - 2.0f, y + topH + 2.0f, 2.0f,
+                pal::wood::kDarkRustCrateAt2);
+    c.StrokeRect(x, y, w, topH, pal::wood::kBrown);
 }
 
 Canvas Crates(bool two) {
@@ -518,11 +526,11 @@ Canvas Crates(bool two) {
 
 Canvas Chest(bool open) {
     Canvas c(kT, kT);
-    Color wood = Rgb(140, 84, 44), band = Rgb(206, 168, 72);
+    Color wood = pal::wood::kDarkRustWood, band = pal::wood::kTanBand;
     if (open) {
-        c.FillRect(7, 6, 34, 14, Scale(wood, 0.8f));     // raised lid
-        c.FillRect(9, 16, 30, 8, Rgb(50, 30, 18));       // inside
-        c.FillEllipse(24, 20, 10, 3, Rgb(236, 190, 70)); // gold inside
+        c.FillRect(7, 6, 34, 14, Scale(wood, 0.8f));        // raised lid
+        c.FillRect(9, 16, 30, 8, pal::wood::kDeepRust);     // inside
+        c.FillEllipse(24, 20, 10, 3, pal::wood::kTanChest); // gold inside
     } else {
         c.FillRoundRect(7, 12, 34, 12, 4, Scale(wood, 1.12f)); // curved lid
     }
@@ -530,7 +538,7 @@ Canvas Chest(bool open) {
     c.FillRect(7, 22, 34, 2, Scale(wood, 0.7f));
     for (int x : {11, 35}) c.FillRect(x, open ? 6 : 12, 3, 36 - (open ? 0 : 6), band);
     c.FillRect(21, 24, 6, 7, band);
-    c.FillRect(23, 27, 2, 2, Rgb(40, 30, 20));
+    c.FillRect(23, 27, 2, 2, pal::wood::kDeepBrown);
     c.AddNoise(7, 12, 34, 30, 0.06f, 840);
     Outline(c);
     return c;
@@ -538,37 +546,37 @@ Canvas Chest(bool open) {
 
 Canvas Signpost() {
     Canvas c(kT, kT);
-    c.FillRect(22, 10, 5, 34, Rgb(110, 74, 42));
-    c.FillRect(22, 10, 2, 34, Rgb(140, 96, 56));
+    c.FillRect(22, 10, 5, 34, pal::wood::kDarkRustSignpost);
+    c.FillRect(22, 10, 2, 34, pal::wood::kRustSignpost);
     std::vector<Vec2> board = {{8, 10}, {36, 10}, {43, 16}, {36, 22}, {8, 22}};
-    c.FillPolygon(board, Rgb(176, 130, 78));
-    c.FillRect(12, 15, 20, 1, Rgb(90, 60, 34));
-    c.FillRect(12, 18, 14, 1, Rgb(90, 60, 34));
-    c.FillRect(18, 42, 13, 3, Rgb(90, 80, 70));
+    c.FillPolygon(board, pal::wood::kBrownSignpost);
+    c.FillRect(12, 15, 20, 1, pal::wood::kDarkRust);
+    c.FillRect(12, 18, 14, 1, pal::wood::kDarkRust);
+    c.FillRect(18, 42, 13, 3, pal::wood::kDarkWarmGreySignpost);
     Outline(c);
     return c;
 }
 
 Canvas FlowerPot(Color petal) {
     Canvas c(kT, kT);
-    Foliage(c, 24, 18, 13, 10, Rgb(64, 130, 52), 850 + petal.r, 6);
+    Foliage(c, 24, 18, 13, 10, pal::flowers::kDarkGreenFlowerPot, 850 + petal.r, 6);
     Rng rng(860 + petal.g);
     for (int k = 0; k < 6; ++k) Flower(c, rng.Int(14, 34), rng.Int(11, 24), petal);
-    c.FillPolygon({{13, 26}, {35, 26}, {32, 44}, {16, 44}}, Rgb(184, 96, 60));
-    c.FillRect(12, 25, 24, 4, Rgb(200, 112, 72));
-    c.FillRect(17, 30, 2, 12, Rgb(206, 124, 84));
+    c.FillPolygon({{13, 26}, {35, 26}, {32, 44}, {16, 44}}, pal::flowers::kRust);
+    c.FillRect(12, 25, 24, 4, pal::flowers::kSalmon);
+    c.FillRect(17, 30, 2, 12, pal::flowers::kSalmonFlowerPot);
     Outline(c);
     return c;
 }
 
 Canvas Stump() {
     Canvas c(kT, kT);
-    c.FillRect(12, 22, 24, 18, Rgb(110, 72, 40));
-    c.FillPolygon({{8, 42}, {14, 34}, {14, 42}}, Rgb(100, 66, 36));
-    c.FillPolygon({{40, 42}, {34, 34}, {34, 42}}, Rgb(100, 66, 36));
-    for (int x = 14; x < 36; x += 5) c.FillRect(x, 24, 1, 16, Rgb(84, 54, 30));
-    c.FillEllipse(24, 22, 12, 5, Rgb(200, 160, 108));
-    c.StrokeCircle(24, 22, 3, 1.0f, Rgb(160, 120, 76));
+    c.FillRect(12, 22, 24, 18, pal::wood::kDarkRustStump3);
+    c.FillPolygon({{8, 42}, {14, 34}, {14, 42}}, pal::wood::kDarkRustStump);
+    c.FillPolygon({{40, 42}, {34, 34}, {34, 42}}, pal::wood::kDarkRustStump);
+    for (int x = 14; x < 36; x += 5) c.FillRect(x, 24, 1, 16, pal::wood::kDarkRustStump2);
+    c.FillEllipse(24, 22, 12, 5, pal::wood::kTanStump);
+    c.StrokeCircle(24, 22, 3, 1.0f, pal::wood::kBrownStump);
     Outline(c);
     return c;
 }
@@ -577,9 +585,9 @@ Canvas LogPile() {
     Canvas c(kT, kT);
     const Vec2 ends[] = {{12, 38}, {24, 38}, {36, 38}, {18, 28}, {30, 28}, {24, 18}};
     for (Vec2 e : ends) {
-        c.FillCircle(e.x, e.y, 6.2f, Rgb(96, 62, 34));
-        c.FillCircle(e.x, e.y, 5.0f, Rgb(206, 166, 112));
-        c.StrokeCircle(e.x, e.y, 2.5f, 1.0f, Rgb(170, 126, 80));
+        c.FillCircle(e.x, e.y, 6.2f, pal::wood::kDarkRustLogPile);
+        c.FillCircle(e.x, e.y, 5.0f, pal::wood::kLightTan);
+        c.StrokeCircle(e.x, e.y, 2.5f, 1.0f, pal::wood::kBrownLogPile);
     }
     Outline(c);
     return c;
@@ -587,54 +595,54 @@ Canvas LogPile() {
 
 Canvas HayBale() {
     Canvas c(kT, kT);
-    c.FillRoundRect(6, 14, 36, 28, 6, Rgb(214, 182, 92));
+    c.FillRoundRect(6, 14, 36, 28, 6, pal::straw::kTanHayBale);
     Rng rng(870);
     for (int k = 0; k < 90; ++k) {
         int x = rng.Int(8, 40), y = rng.Int(16, 40);
         c.Line(x, y, x + rng.Int(-3, 3), y + 2,
-               rng.Uniform() < 0.5f ? Rgb(236, 206, 120) : Rgb(170, 140, 62));
+               rng.Uniform() < 0.5f ? pal::straw::kLightTan : pal::straw::kBrown);
     }
-    c.FillRect(6, 22, 36, 2, Rgb(130, 90, 50));
-    c.FillRect(6, 34, 36, 2, Rgb(130, 90, 50));
+    c.FillRect(6, 22, 36, 2, pal::straw::kDarkBrown);
+    c.FillRect(6, 34, 36, 2, pal::straw::kDarkBrown);
     Outline(c);
     return c;
 }
 
 Canvas Sack() {
     Canvas c(kT, kT);
-    c.ShadedEllipse(24, 32, 13, 12, Rgb(190, 166, 120), 0.5f);
-    c.FillPolygon({{18, 20}, {30, 20}, {27, 14}, {21, 14}}, Rgb(180, 156, 110));
-    c.FillRect(19, 19, 10, 2, Rgb(110, 80, 46));
+    c.ShadedEllipse(24, 32, 13, 12, pal::straw::kTanSack, 0.5f);
+    c.FillPolygon({{18, 20}, {30, 20}, {27, 14}, {21, 14}}, pal::straw::kTan);
+    c.FillRect(19, 19, 10, 2, pal::straw::kDarkBrownSack);
     Outline(c);
     return c;
 }
 
 Canvas WellSmall() {
     Canvas c(kT, kT);
-    c.FillEllipse(24, 28, 20, 14, Rgb(120, 116, 108));
-    c.FillEllipse(24, 26, 20, 12, Rgb(160, 156, 146));
-    c.FillEllipse(24, 26, 13, 7, Rgb(50, 70, 90));
-    c.FillEllipse(22, 25, 5, 2, Rgb(90, 130, 160));
+    c.FillEllipse(24, 28, 20, 14, pal::water::kWarmGreyWellSmall);
+    c.FillEllipse(24, 26, 20, 12, pal::water::kWarmGreyWellSmall3);
+    c.FillEllipse(24, 26, 13, 7, pal::water::kDarkDullBlueWellSmall);
+    c.FillEllipse(22, 25, 5, 2, pal::water::kDullSky);
     for (int k = 0; k < 10; ++k) {
         float a = k * kTau / 10;
         c.Line(static_cast<int>(24 + 16.5f * std::cos(a)),
                static_cast<int>(26 + 9.5f * std::sin(a)), static_cast<int>(24 + 20 * std::cos(a)),
-               static_cast<int>(26 + 12 * std::sin(a)), Rgb(100, 96, 90));
+               static_cast<int>(26 + 12 * std::sin(a)), pal::water::kWarmGrey);
     }
-    c.FillRect(4, 28, 40, 12, Rgb(140, 136, 128));
-    for (int x = 4; x < 44; x += 8) c.FillRect(x, 28, 1, 12, Rgb(96, 92, 86));
-    c.FillRect(4, 34, 40, 1, Rgb(96, 92, 86));
+    c.FillRect(4, 28, 40, 12, pal::water::kWarmGreyWellSmall2);
+    for (int x = 4; x < 44; x += 8) c.FillRect(x, 28, 1, 12, pal::water::kDarkWarmGrey);
+    c.FillRect(4, 34, 40, 1, pal::water::kDarkWarmGrey);
     Outline(c);
     return c;
 }
 
 Canvas Gravestone() {
     Canvas c(kT, kT);
-    c.FillRoundRect(13, 8, 22, 34, 10, Rgb(150, 150, 156));
+    c.FillRoundRect(13, 8, 22, 34, 10, pal::stone::kGrey);
     c.Bevel(13, 14, 22, 28, 2, false, 0.3f);
-    c.FillRect(22, 16, 4, 14, Rgb(100, 100, 108));
-    c.FillRect(18, 20, 12, 4, Rgb(100, 100, 108));
-    c.FillRect(10, 40, 28, 4, Rgb(110, 104, 96));
+    c.FillRect(22, 16, 4, 14, pal::stone::kCoolGrey);
+    c.FillRect(18, 20, 12, 4, pal::stone::kCoolGrey);
+    c.FillRect(10, 40, 28, 4, pal::stone::kWarmGrey);
     Outline(c);
     return c;
 }
@@ -654,14 +662,14 @@ Canvas Crown(int kind) {
                 },
                 [&](float x, float y) {
                     float l = (48 - x) / half * 0.5f + (y - top) / (bottom - top) * 0.3f;
-                    return Scale(Rgb(44, 98, 60), 0.85f + 0.35f * l);
+                    return Scale(pal::foliage::kDarkGreen, 0.85f + 0.35f * l);
                 });
         }
         c.AddNoise(0, 0, 96, 96, 0.1f, 901);
     } else {
-        Color leaf = kind == 0 ? Rgb(70, 130, 50) : Rgb(210, 150, 50);
+        Color leaf = kind == 0 ? pal::foliage::kDarkGreenCrown : pal::foliage::kTan;
         Foliage(c, 48, 50, 44, 42, leaf, 910 + kind, 16);
-        if (kind == 2) Foliage(c, 40, 40, 22, 20, Rgb(196, 110, 40), 920, 5);
+        if (kind == 2) Foliage(c, 40, 40, 22, 20, pal::foliage::kRustCrown, 920, 5);
     }
     // the crown always reaches the bottom edge so it meets the trunk
     Outline(c);
@@ -670,7 +678,8 @@ Canvas Crown(int kind) {
 
 Canvas Trunk(int kind) {
     Canvas c(96, kT);
-    Color bark = kind == 2 ? Rgb(214, 210, 200) : (kind == 1 ? Rgb(96, 64, 40) : Rgb(112, 78, 46));
+    Color bark = kind == 2 ? pal::wood::kPaleDullTan
+                           : (kind == 1 ? pal::wood::kDarkRustTrunk : pal::wood::kDarkRustTrunk2);
     float half = kind == 1 ? 6.0f : 8.0f;
     c.FillSdf(
         0, 0, 96, kT,
@@ -687,7 +696,7 @@ Canvas Trunk(int kind) {
     if (kind == 2) {
         Rng rng(930);
         for (int k = 0; k < 8; ++k)
-            c.FillRect(rng.Int(42, 52), rng.Int(2, 36), rng.Int(2, 5), 1, Rgb(40, 36, 34));
+            c.FillRect(rng.Int(42, 52), rng.Int(2, 36), rng.Int(2, 5), 1, pal::wood::kDeepGrey);
     }
     // roots
     c.FillEllipse(48 - half - 6, 42, 6, 2.5f, Scale(bark, 0.8f));
@@ -699,7 +708,7 @@ Canvas Trunk(int kind) {
 // ---- fences and walls: bit 1 north, 2 east, 4 south, 8 west
 Canvas Fence(int joins) {
     Canvas c(kT, kT);
-    Color rail = Rgb(150, 104, 60), post = Rgb(124, 84, 48);
+    Color rail = pal::wood::kRustSpear, post = pal::wood::kDarkRustPost;
     if (joins & 8) {
         c.FillRect(0, 20, 24, 3, rail);
         c.FillRect(0, 29, 24, 3, rail);
@@ -727,7 +736,7 @@ Color BrickAt(int x, int y, Color stone) {
 
 Canvas StoneWall(int joins) {
     Canvas c(kT, kT);
-    Color stone = Rgb(150, 144, 134), cap = Rgb(186, 180, 170);
+    Color stone = pal::stone::kWarmGreyStone, cap = pal::stone::kLightWarmGreyCap;
     auto front = [&](int x0, int x1) {
         for (int y = 22; y < 42; ++y)
             for (int x = x0; x < x1; ++x) c.Set(x, y, BrickAt(x, y, stone));
@@ -758,7 +767,7 @@ Canvas StoneWall(int joins) {
 // ---- roofs: pieces of a gabled roof seen from the front
 Canvas RoofPiece(int col, int row, bool slate) {
     Canvas c(kT, kT);
-    Color base = slate ? Rgb(86, 100, 122) : Rgb(176, 72, 48);
+    Color base = slate ? pal::roof::kDullBlue : pal::roof::kRed;
     for (int y = 0; y < kT; ++y)
         for (int x = 0; x < kT; ++x) {
             if (row == 0 && y < 6) continue; // above the ridge
@@ -788,39 +797,40 @@ Canvas RoofPiece(int col, int row, bool slate) {
             c.Set(x, 13, Scale(base, 0.55f));
         }
     if (row == 2)
-        c.FillRect(col == 0 ? 4 : 0, 42, col == 0 ? 44 : (col == 2 ? 44 : 48), 6, Rgb(82, 52, 30));
+        c.FillRect(col == 0 ? 4 : 0, 42, col == 0 ? 44 : (col == 2 ? 44 : 48), 6,
+                   pal::roof::kDarkRustRoofPiece);
     if (col == 0) {
-        c.FillRect(4, row == 0 ? 6 : 0, 5, row == 0 ? 42 : 48, Rgb(96, 62, 36));
-        c.FillRect(3, row == 0 ? 6 : 0, 1, row == 0 ? 42 : 48, Rgb(40, 26, 16));
+        c.FillRect(4, row == 0 ? 6 : 0, 5, row == 0 ? 42 : 48, pal::roof::kDarkRustRoofPiece2);
+        c.FillRect(3, row == 0 ? 6 : 0, 1, row == 0 ? 42 : 48, pal::roof::kDeepRust);
     }
     if (col == 2) {
-        c.FillRect(39, row == 0 ? 6 : 0, 5, row == 0 ? 42 : 48, Rgb(80, 52, 30));
-        c.FillRect(44, row == 0 ? 6 : 0, 1, row == 0 ? 42 : 48, Rgb(40, 26, 16));
+        c.FillRect(39, row == 0 ? 6 : 0, 5, row == 0 ? 42 : 48, pal::roof::kDarkRust);
+        c.FillRect(44, row == 0 ? 6 : 0, 1, row == 0 ? 42 : 48, pal::roof::kDeepRust);
     }
-    if (row == 0) c.FillRect(col == 0 ? 3 : 0, 5, col == 1 ? 48 : 45, 1, Rgb(40, 26, 16));
+    if (row == 0) c.FillRect(col == 0 ? 3 : 0, 5, col == 1 ? 48 : 45, 1, pal::roof::kDeepRust);
     return c;
 }
 
 // ---- house walls
 void Window(Canvas& c, int x, int y, int w, int h, Color frame) {
     c.FillRect(x - 2, y - 2, w + 4, h + 4, frame);
-    c.VGradient(x, y, w, h, Rgb(120, 160, 190), Rgb(60, 80, 110));
+    c.VGradient(x, y, w, h, pal::wood::kSky, pal::wood::kDarkDullBlue);
     c.FillRect(x + w / 2 - 1, y, 2, h, frame);
     c.FillRect(x, y + h / 2 - 1, w, 2, frame);
-    c.FillRect(x + 2, y + 2, 3, 3, Rgb(200, 226, 236));
+    c.FillRect(x + 2, y + 2, 3, 3, pal::wood::kPaleSky);
     c.FillRect(x - 3, y + h + 2, w + 6, 2, Scale(frame, 1.3f)); // sill
 }
 
 Canvas WallPiece(int col, bool upper, bool stone) {
     Canvas c(kT, kT);
-    Color beam = Rgb(84, 54, 32);
+    Color beam = pal::stone::kDarkRust;
     for (int y = 0; y < kT; ++y)
         for (int x = 0; x < kT; ++x) {
             if (stone) {
-                c.Set(x, y, BrickAt(x, y + (upper ? 0 : 48), Rgb(158, 150, 138)));
+                c.Set(x, y, BrickAt(x, y + (upper ? 0 : 48), pal::stone::kWarmGreyWallPiece2));
             } else {
                 float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, 960, kT);
-                c.Set(x, y, Scale(Rgb(226, 214, 180), 0.92f + 0.1f * n));
+                c.Set(x, y, Scale(pal::stone::kLightTan, 0.92f + 0.1f * n));
             }
         }
     if (!stone) {
@@ -836,10 +846,10 @@ Canvas WallPiece(int col, bool upper, bool stone) {
     }
     if (!upper) {
         for (int y = 40; y < kT; ++y)
-            for (int x = 0; x < kT; ++x) c.Set(x, y, BrickAt(x, y, Rgb(120, 114, 106)));
-        c.FillRect(0, 39, kT, 1, Rgb(70, 64, 58));
+            for (int x = 0; x < kT; ++x) c.Set(x, y, BrickAt(x, y, pal::stone::kWarmGreyWallPiece));
+        c.FillRect(0, 39, kT, 1, pal::stone::kDarkWarmGrey);
     }
-    Color frame = stone ? Rgb(96, 70, 46) : beam;
+    Color frame = stone ? pal::stone::kDarkRustWallPiece : beam;
     if (col == tiles::kWallWindow) {
         if (upper)
             Window(c, 16, 14, 16, 18, frame);
@@ -852,18 +862,19 @@ Canvas WallPiece(int col, bool upper, bool stone) {
             c.FillRect(8, 38, 32, 10, frame);
             c.FillEllipse(24, 40, 14, 6, frame);
         } else {
-            c.FillRect(9, 0, 30, 48, Rgb(70, 44, 26));
-            for (int x = 12; x < 38; x += 6) c.FillRect(x, 0, 4, 48, Rgb(128, 84, 48));
-            c.FillRect(11, 12, 26, 3, Rgb(60, 56, 54));
-            c.FillRect(11, 34, 26, 3, Rgb(60, 56, 54));
-            c.FillCircle(33, 25, 1.8f, Rgb(210, 176, 80));
-            c.FillRect(7, 44, 34, 4, Rgb(110, 104, 96)); // step
+            c.FillRect(9, 0, 30, 48, pal::stone::kDeepRust);
+            for (int x = 12; x < 38; x += 6)
+                c.FillRect(x, 0, 4, 48, pal::stone::kDarkRustWallPiece2);
+            c.FillRect(11, 12, 26, 3, pal::stone::kDarkGrey);
+            c.FillRect(11, 34, 26, 3, pal::stone::kDarkGrey);
+            c.FillCircle(33, 25, 1.8f, pal::stone::kTan);
+            c.FillRect(7, 44, 34, 4, pal::stone::kWarmGrey); // step
         }
     }
     if (col == tiles::kWallLeft)
-        c.FillRect(0, 0, 6, upper ? kT : 40, stone ? Rgb(110, 104, 96) : beam);
+        c.FillRect(0, 0, 6, upper ? kT : 40, stone ? pal::stone::kWarmGrey : beam);
     if (col == tiles::kWallRight)
-        c.FillRect(42, 0, 6, upper ? kT : 40, stone ? Rgb(110, 104, 96) : beam);
+        c.FillRect(42, 0, 6, upper ? kT : 40, stone ? pal::stone::kWarmGrey : beam);
     return c;
 }
 
@@ -871,27 +882,27 @@ Canvas WallPiece(int col, bool upper, bool stone) {
 Canvas WellBig() {
     Canvas c(96, 96);
     // posts
-    c.FillRect(18, 20, 6, 62, Rgb(100, 66, 38));
-    c.FillRect(72, 20, 6, 62, Rgb(100, 66, 38));
-    c.FillRect(18, 40, 60, 4, Rgb(110, 74, 44)); // crank beam
-    c.ThickLine(48, 44, 48, 62, 1.2f, Rgb(70, 60, 50));
+    c.FillRect(18, 20, 6, 62, pal::water::kDarkRust);
+    c.FillRect(72, 20, 6, 62, pal::water::kDarkRust);
+    c.FillRect(18, 40, 60, 4, pal::water::kDarkRustWellBig); // crank beam
+    c.ThickLine(48, 44, 48, 62, 1.2f, pal::water::kDarkDullRust);
     // roof
-    c.FillPolygon({{8, 30}, {48, 4}, {88, 30}, {84, 36}, {48, 12}, {12, 36}}, Rgb(160, 70, 46));
-    c.FillPolygon({{14, 30}, {48, 8}, {82, 30}}, Rgb(176, 80, 52));
+    c.FillPolygon({{8, 30}, {48, 4}, {88, 30}, {84, 36}, {48, 12}, {12, 36}}, pal::water::kRust);
+    c.FillPolygon({{14, 30}, {48, 8}, {82, 30}}, pal::water::kRustWellBig);
     // stone ring
-    c.FillRect(10, 60, 76, 28, Rgb(140, 134, 124));
+    c.FillRect(10, 60, 76, 28, pal::water::kWarmGreyWellBig);
     for (int y = 60; y < 88; ++y)
-        for (int x = 10; x < 86; ++x) c.Set(x, y, BrickAt(x, y, Rgb(150, 144, 134)));
-    c.FillEllipse(48, 60, 38, 9, Rgb(170, 164, 154));
-    c.FillEllipse(48, 60, 30, 6, Rgb(40, 56, 74));
-    c.FillRect(44, 56, 8, 7, Rgb(120, 84, 50)); // bucket
+        for (int x = 10; x < 86; ++x) c.Set(x, y, BrickAt(x, y, pal::water::kWarmGreyWellBig2));
+    c.FillEllipse(48, 60, 38, 9, pal::water::kLightWarmGrey);
+    c.FillEllipse(48, 60, 30, 6, pal::water::kDarkDullBlue);
+    c.FillRect(44, 56, 8, 7, pal::water::kDarkRustWellBig2); // bucket
     Outline(c);
     return c;
 }
 
 Canvas GateArch() {
     Canvas c(144, 96);
-    Color stone = Rgb(156, 150, 140);
+    Color stone = pal::stone::kWarmGreyStone2;
     for (int y = 0; y < 96; ++y)
         for (int x = 0; x < 144; ++x) {
             bool pillar = (y >= 30) && ((x >= 26 && x < 48) || (x >= 96 && x < 118));
@@ -901,8 +912,8 @@ Canvas GateArch() {
             c.Set(x, y, BrickAt(x, y, stone));
         }
     // keystone and cap
-    c.FillPolygon({{64, 6}, {80, 6}, {77, 20}, {67, 20}}, Rgb(186, 178, 164));
-    c.FillRect(20, 6, 104, 3, Rgb(186, 178, 164));
+    c.FillPolygon({{64, 6}, {80, 6}, {77, 20}, {67, 20}}, pal::stone::kLightDullTan);
+    c.FillRect(20, 6, 104, 3, pal::stone::kLightDullTan);
     Outline(c);
     return c;
 }
@@ -936,15 +947,15 @@ Pixmap GroundSheet() {
     Canvas shells = FromMaterial(SandAt);
     for (int k = 0; k < 5; ++k) {
         float x = rng.Range(6, 42), y = rng.Range(6, 42);
-        shells.FillEllipse(x, y, 2.2f, 1.6f, Rgb(240, 226, 210));
-        shells.Set(static_cast<int>(x), static_cast<int>(y), Rgb(200, 170, 150));
+        shells.FillEllipse(x, y, 2.2f, 1.6f, pal::stone::kPaleTan);
+        shells.Set(static_cast<int>(x), static_cast<int>(y), pal::stone::kLightSalmon);
     }
     s.Put(kSandShells, shells);
     s.Put(kCobble, FromMaterial(CobbleAt));
     s.Put(kCobbleMossy, FromMaterial([](int x, int y) {
               Color c = CobbleAt(x, y);
               float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, 995, kT);
-              return n > 0.6f ? Mix(c, Rgb(90, 130, 60), 0.5f) : c;
+              return n > 0.6f ? Mix(c, pal::stone::kGreenGroundSheet2, 0.5f) : c;
           }));
     s.Put(kStoneFloor, FromMaterial([](int x, int y) { return FlagstoneAt(x, y, 996); }));
     s.Put(kStoneFloorWorn, FromMaterial([](int x, int y) {
@@ -953,25 +964,26 @@ Pixmap GroundSheet() {
               return Scale(c, 0.85f + 0.2f * n);
           }));
     s.Put(kWoodFloor,
-          FromMaterial([](int x, int y) { return PlanksAt(x, y, Rgb(170, 120, 72), 999); }));
-    s.Put(kWoodFloorDark,
-          FromMaterial([](int x, int y) { return PlanksAt(x, y, Rgb(116, 76, 46), 1000); }));
+          FromMaterial([](int x, int y) { return PlanksAt(x, y, pal::stone::kRust, 999); }));
+    s.Put(kWoodFloorDark, FromMaterial([](int x, int y) {
+              return PlanksAt(x, y, pal::stone::kDarkRustGroundSheet, 1000);
+          }));
     s.Put(kWater, FromMaterial(WaterAt));
     Canvas lilies = FromMaterial(WaterAt);
     for (Vec2 p : {Vec2{14, 16}, Vec2{32, 30}, Vec2{20, 38}}) {
-        lilies.FillCircle(p.x, p.y, 5.0f, Rgb(70, 140, 60));
+        lilies.FillCircle(p.x, p.y, 5.0f, pal::stone::kGreenGroundSheet);
         lilies.FillPolygon({{p.x, p.y}, {p.x + 6, p.y - 2}, {p.x + 6, p.y + 2}},
                            WaterAt(static_cast<int>(p.x) + 4, static_cast<int>(p.y)));
     }
-    lilies.FillCircle(32, 29, 1.8f, Rgb(240, 190, 210));
+    lilies.FillCircle(32, 29, 1.8f, pal::stone::kPaleRose);
     s.Put(kWaterLilies, lilies);
     s.Put(kFarmland, FromMaterial(FarmAt));
     Canvas sprouts = FromMaterial(FarmAt);
     for (int y = 4; y < kT; y += 8)
         for (int x = 3; x < kT; x += 6) {
-            sprouts.Set(x, y - 1, Rgb(90, 160, 60));
-            sprouts.Set(x - 1, y - 2, Rgb(110, 180, 70));
-            sprouts.Set(x + 1, y - 2, Rgb(110, 180, 70));
+            sprouts.Set(x, y - 1, pal::stone::kGreenGroundSheet3);
+            sprouts.Set(x - 1, y - 2, pal::stone::kGreen);
+            sprouts.Set(x + 1, y - 2, pal::stone::kGreen);
         }
     s.Put(kFarmlandSprouts, sprouts);
     s.Put(kBridgeH, Bridge(true));
@@ -1007,9 +1019,9 @@ Pixmap ObjectSheet() {
     s.Put(kChest, Chest(false));
     s.Put(kChestOpen, Chest(true));
     s.Put(kSignpost, Signpost());
-    s.Put(kPotRed, FlowerPot(Rgb(214, 52, 48)));
-    s.Put(kPotYellow, FlowerPot(Rgb(238, 206, 60)));
-    s.Put(kPotBlue, FlowerPot(Rgb(92, 120, 220)));
+    s.Put(kPotRed, FlowerPot(pal::stone::kRed));
+    s.Put(kPotYellow, FlowerPot(pal::stone::kGold));
+    s.Put(kPotBlue, FlowerPot(pal::stone::kBlue));
     s.Put(kStump, Stump());
     s.Put(kLogPile, LogPile());
     s.Put(kHayBale, HayBale());
