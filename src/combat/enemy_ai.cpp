@@ -139,6 +139,9 @@ void UpdateEnemy() {
 }
 
 void TurnNpcHostile(TCharakter* npc) {
+    // An NPC without an enemy twin stays an NPC: removing it would make it
+    // vanish from the world.
+    bool twin = false;
     for (TGegner* e : *EnemyList) {
         if (e->Name != npc->Name || e->NPC != 1) continue;
         e->Image = npc->Image;
@@ -148,6 +151,7 @@ void TurnNpcHostile(TCharakter* npc) {
         e->ppy = e->py * kCell;
         e->MapName = npc->MapName;
         e->NPC = 0;
+        twin = true;
     }
-    NpcList->Remove(npc);
+    if (twin) NpcList->Remove(npc);
 }

@@ -4,6 +4,7 @@
 #include "story/story.h"
 
 #include "data/assets.h"
+#include "data/geometry.h"
 #include "data/clock_state.h"
 #include "data/player_state.h"
 #include "data/window_state.h"
@@ -39,7 +40,16 @@ void Typewriter(const TCharakter* n) {
     DialoguePageDone = 1;
 }
 
+bool AsksJaNein(const TCharakter* n) {
+    for (const Str& tag : *n->EffektList)
+        if (tag == u"Ja/Nein") return true;
+    return false;
+}
+
 void StartTrade(const TCharakter* n) {
+    // Leaving for the trade window answers nothing: the question is settled
+    // as unanswered, so that later conversations do not wait for it.
+    if (DialogueChoice == 0) DialogueChoice = 1;
     TradeFromDialogue = 1;
     TradeOpen = 1;
     DialogueOpen = 0;
@@ -82,15 +92,6 @@ void NpcDialogue(TCharakter* n) {
     DrawImageFrame(n->FaceImage, 20, top2 + 20, 0);
     int w4 = ImageWidthOf(ImgRahmen4), h4 = ImageHeightOf(ImgRahmen4);
     int top4 = boxTop - h4;
-    if (n->Handeln == 1) {
-        DrawImageFrame(ImgRahmen4, sw - w4, top4, 0);
-        bool over = PointerIn(sw - w4, top4, w4, h4);
-        int grey = over ? 255 : 150;
-        SetColor(grey, grey, grey);
-        CentredText(u"Handeln", sw - w4, top4, w4, h4);
-        SetColor(255, 255, 255);
-        if (over && MouseClicked >= 1) StartTrade(n);
-    }
     if (DialogueOpen != 0 && DialogueOpen + 4 <= n->AnzahlZeilen) {
         Typewriter(n);
         SetColor(150, 60, 0);
@@ -108,44 +109,53 @@ void NpcDialogue(TCharakter* n) {
         }
         DialogueChoice = 1;
     }
-    if (DialoguePageDone == 1 && DialogueOpen + 4 == n->AnzahlZeilen) {
-        for (const Str& tag : *n->EffektList) {
-            if (tag != u"Ja/Nein") continue;
-            DialogueChoice = 0;
-            int xs[2] = {sw - 2 * w4, sw - w4};
-            const Str labels[2] = {u"Ja", u"Nein"};
-            for (int b = 0; b < 2; ++b) {
-                DrawImageFrame(ImgRahmen4, xs[b], top4, 0);
-                bool over = PointerIn(xs[b], top4, w4, h4);
-                int grey = over ? 255 : 150;
-                SetColor(grey, grey, grey);
-                CentredText(labels[b], xs[b], top4, w4, h4);
-                SetColor(255, 255, 255);
-                if (over && MouseClicked >= 1) {
-                    n->EreignisAnhang = labels[b];
-                    n->Ereignis = (uint16_t)(n->Ereignis + 1);
-                    DialogueChoice = (uint8_t)(2 + b);
-                    DialogueOpen = 1;
-                    ResetPage();
-                    MouseClicked = 0;
-                }
+    // The last page of a Ja/Nein question shows the two answers where the
+    // "Handeln" button would be; the button waits until it is answered.
+    bool answering =
+        DialoguePageDone == 1 && DialogueOpen + 4 == n->AnzahlZeilen && AsksJaNein(n);
+    if (answering) {
+        DialogueChoice = 0;
+        int xs[2] = {sw - 2 * w4, sw - w4};
+        const Str labels[2] = {u"Ja", u"Nein"};
+        for (int b = 0; b < 2; ++b) {
+            DrawImageFrame(ImgRahmen4, xs[b], top4, 0);
+            bool over = PointerIn(xs[b], top4, w4, h4);
+            int grey = over ? 255 : 150;
+            SetColor(grey, grey, grey);
+            CentredText(labels[b], xs[b], top4, w4, h4);
+            SetColor(255, 255, 255);
+            if (over && MouseClicked >= 1) {
+                n->EreignisAnhang = labels[b];
+                n->Ereignis = (uint16_t)(n->Ereignis + 1);
+                DialogueChoice = (uint8_t)(2 + b);
+                DialogueOpen = 1;
+                ResetPage();
+                MouseClicked = 0;
             }
-            break;
         }
+    }
+    if (n->Handeln == 1 && !answering) {
+        DrawImageFrame(ImgRahmen4, sw - w4, top4, 0);
+        bool over = PointerIn(sw - w4, top4, w4, h4);
+        int grey = over ? 255 : 150;
+        SetColor(grey, grey, grey);
+        CentredText(u"Handeln", sw - w4, top4, w4, h4);
+        SetColor(255, 255, 255);
+        if (over && MouseClicked >= 1) StartTrade(n);
     }
     // The NPC turns to the player.
     switch (Player->SFrame) {
-    case 0:
-        n->SFrame = 6;
+    case kFaceUp:
+        n->SFrame = kFaceDown;
         break;
-    case 3:
-        n->SFrame = 9;
+    case kFaceRight:
+        n->SFrame = kFaceLeft;
         break;
-    case 6:
-        n->SFrame = 0;
+    case kFaceDown:
+        n->SFrame = kFaceUp;
         break;
-    case 9:
-        n->SFrame = 3;
+    case kFaceLeft:
+        n->SFrame = kFaceRight;
         break;
     default:
         break;
