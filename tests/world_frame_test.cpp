@@ -5,6 +5,7 @@
 #include "data/collections.h"
 #include "shell/shell.h"
 #include "world/world.h"
+#include "data/geometry.h"
 
 namespace {
 class WorldFrameTest : public ::testing::Test {
@@ -49,4 +50,35 @@ TEST_F(WorldFrameTest, NightDarkensOnlyTheHomeMap) {
     RunFrame();
     double forest = Brightness();
     EXPECT_GT(forest, night * 2); // full brightness at night away from home
+}
+
+TEST_F(WorldFrameTest, EnemyInFrontOfThePlayerKeepsItsHitFlash) {
+    TGegner* e = nullptr;
+    for (TGegner* g : *EnemyList)
+        if (g->NPC == 0 && g->Exist == 1 && g->Image) e = g;
+    ASSERT_TRUE(e);
+    int px = (int)Player->px, py = (int)Player->py;
+    e->MapName = CurrentMapName;
+    e->px = px;
+    e->py = py + 1; // in front of the player: drawn again after him
+    e->ppx = e->px * kCell;
+    e->ppy = e->py * kCell;
+    // The enemy's cell and the one above it, drawn without and with a hit.
+    auto render = [&](bool hit) {
+        e->Angegriffen = hit ? 1 : 0;
+        e->EffektVar = hit ? 1 : 0;
+        ClearScreen();
+        DrawWorld();
+        return GrabScreenRect(e->ppx - CameraX - kFigureDX, e->ppy - CameraY - kFigureDY, 72, 96);
+    };
+    Pixmap plain = render(false), flash = render(true);
+    int changed = 0, green = 0;
+    for (size_t i = 0; i < plain.rgba.size(); i += 4) {
+        if (plain.rgba[i] == flash.rgba[i] && plain.rgba[i + 1] == flash.rgba[i + 1]) continue;
+        ++changed;
+        green += flash.rgba[i + 1] > 8;
+    }
+    // The figure turns red: many pixels change, and none keeps its green.
+    EXPECT_GT(changed, 300);
+    EXPECT_EQ(green, 0);
 }

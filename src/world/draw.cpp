@@ -77,16 +77,19 @@ bool HasShield() {
 }
 
 // Draws the player again over or under a figure that stands close to him
-// in the same column range.
+// in the same column range. The figure keeps the colour it was drawn with
+// (the red of a hit, or the daylight).
 template <class Figure> void FrontBehind(Figure& f, Image* img) {
     int fx = (int)f.px, fy = (int)f.py;
     int px = (int)Player->px, py = (int)Player->py;
     if (fx != px && fx != px + 1 && fx != px - 1) return;
     double x = f.ppx - CameraX - kFigureDX, y = f.ppy - CameraY - kFigureDY;
     int frame = f.SFrame + f.Frame;
+    int r, g, b;
+    GetColor(r, g, b);
     if (fy == py + 1 || fy == py + 2) {
         DrawPlayer();
-        SetDaylightTint();
+        SetColor(r, g, b);
         DrawImageFrame(img, x, y, frame);
     } else if (fy == py - 1 || fy == py - 2) {
         DrawImageFrame(img, x, y, frame);
