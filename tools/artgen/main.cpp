@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -79,7 +80,8 @@ int main(int argc, char** argv) {
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - start)
                   .count();
-    std::printf("vessara-artgen: %d pictures written to %s in %lld ms\n", written, outDir.c_str(),
+    if (std::getenv("VESSARA_VERBOSE"))
+        std::printf("vessara-artgen: %d pictures written to %s in %lld ms\n", written, outDir.c_str(),
                 static_cast<long long>(ms));
     return failed ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 #include "media/media.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -63,6 +64,6 @@ int main(int argc, char** argv) {
         }
         ++files;
     }
-    printf("vessara-pack: %d files\n", files);
+    if (getenv("VESSARA_VERBOSE")) printf("vessara-pack: %d files\n", files);
     return 0;
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -265,6 +266,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vessara-soundgen OUTDIR\n");
         return 2;
     }
+    // VESSARA_VERBOSE=1 prints each sound's length and levels.
+    const bool verbose = std::getenv("VESSARA_VERBOSE") != nullptr;
     const std::filesystem::path dir = std::filesystem::path(argv[1]) / "Sound";
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
@@ -301,7 +304,8 @@ int main(int argc, char** argv) {
             failed = true;
             continue;
         }
-        std::printf("%-14s %5.3f s  peak %6.1f dBFS  rms %6.1f dBFS\n", s.name,
+        if (verbose)
+            std::printf("%-14s %5.3f s  peak %6.1f dBFS  rms %6.1f dBFS\n", s.name,
                     static_cast<double>(b.size()) / kRate, 20.0 * std::log10(Peak(b)),
                     20.0 * std::log10(std::max(Rms(b), 1e-9f)));
     }
