@@ -9,6 +9,8 @@ set -e
 cd "$(dirname "$0")/.."
 PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libpng-dev zlib1g-dev
 libfreetype-dev libgtest-dev libtinyxml2-dev fontforge-nox fonts-texgyre fonts-dejavu-core"
+# The tests also start the window program under a virtual display.
+[ "${2:-all}" = all ] && PACKAGES="$PACKAGES xvfb xauth"
 MISSING=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"

@@ -5,13 +5,21 @@
 #include "media/media_internal.h"
 #include "media/platform.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace media {
 namespace {
 class WindowBackend : public Platform {
   public:
-    void PrepareSdl() override {}
+    void PrepareSdl() override {
+        // Without a display server to talk to, SDL would print its own
+        // complaints and then fall back to an invisible driver.
+        const char* driver = getenv("SDL_VIDEODRIVER");
+        bool chosen = driver && *driver;
+        if (!chosen && !getenv("DISPLAY") && !getenv("WAYLAND_DISPLAY"))
+            throw PlatformError("display", "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    }
 
     void CheckVideo() override {
         // Without a display SDL falls back to drivers that show nothing; the
