@@ -125,7 +125,8 @@ class Run {
             bool goOn = RunFrame();
             GameEnded = !goOn;
             last = f;
-            if (o_.bench) work_.push_back(LastFrameWorkMs());
+            // The bench measures the frames that are drawn.
+            if (o_.bench && !DrawingSkipped()) work_.push_back(LastFrameWorkMs());
             Outputs(f);
             if (!goOn) break;
         }
