@@ -325,6 +325,7 @@ void EnemyMeleeBlow(TGegner* e, EnemyTarget target) {
                 Player->EffektVar = 1;
                 AddBloodSplash(Player->ppx, Player->ppy, wP, hP);
                 HitPlayerWithBlow(e);
+                GainArmourExperience();
             } else {
                 SummonedMonster->Angegriffen = 1;
                 SummonedMonster->EffektVar = 1;

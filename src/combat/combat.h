@@ -44,6 +44,11 @@ void ChargeEnemySpell();
 void UpdatePlayerCombat();
 // The skill slots of the moment, after the enemy pass.
 void UpdateSkillSlots();
+// Experience for skill slot 1..15 (slot 0, no skill, takes none).
+void GainExperience(uint8_t slot, float amount);
+// An enemy's melee blow landed on the player: body armour, shield and
+// helmet slots (10 for a piece not worn) learn 5, 3 and 2.
+void GainArmourExperience();
 // The summoned monster's pass (lifetime, behaviour, fight).
 void UpdateSummonedMonster();
 // Turns a hostile NPC into its enemy twin.

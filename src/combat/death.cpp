@@ -10,8 +10,7 @@
 void EnemyDeathCheck() {
     TGegner* e = CurrentEnemy;
     if (e->HP > 0 || e->Exist != 1 || e->aa != 0) return;
-    if (ActiveSkill >= 1 && ActiveSkill <= 15)
-        Player->Fertigkeiten[ActiveSkill]->ActExp += e->GiveExp;
+    GainExperience(ActiveSkill, e->GiveExp);
     e->Exist = 0;
     if (Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = 0;
     auto* corpse = new TBlut;
@@ -20,9 +19,10 @@ void EnemyDeathCheck() {
     corpse->MapName = CurrentMapName;
     CorpseList->AddLast(corpse);
     for (TBehaelter* c : *ContainerList) {
-        if (c->NPC == 1 && c->Name == e->Name && c->x == 0 && c->y == 0) {
+        if (c->NPC == kContainerLoot && c->Name == e->Name && c->x == 0 && c->y == 0) {
             c->x = (uint16_t)e->px;
             c->y = (uint16_t)e->py;
+            c->MapName = CurrentMapName; // the pile lies on this map only
         }
     }
 }

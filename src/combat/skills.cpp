@@ -28,3 +28,13 @@ void UpdateSkillSlots() {
         sk->NextExp = (uint16_t)(sk->Level * 100);
     }
 }
+
+void GainExperience(uint8_t slot, float amount) {
+    if (slot >= 1 && slot <= 15) Player->Fertigkeiten[slot]->ActExp += amount;
+}
+
+void GainArmourExperience() {
+    GainExperience(ArmourSkill, 5.0f);
+    GainExperience(ShieldSkill, 3.0f);
+    GainExperience(HelmetSkill, 2.0f);
+}

@@ -20,3 +20,15 @@ void LoadSummonWeapon(uint16_t block);
 // The player's weapon and spell catalogues.
 void LoadWeaponFile();
 void LoadSpellFile();
+
+// The item and spell-item readers: fill grid cell [x][y], whose ID is set,
+// from block n of "Data/Items/Items.txt" or record n of
+// "Data/Items/Zauber.txt", with its pictures. The inventory reader sets a
+// count of 0 to 1.
+void LoadInventoryItem(uint16_t n, uint8_t x, uint8_t y);
+void LoadShopItem(uint16_t n, uint8_t x, uint8_t y);
+void LoadSpellBookItem(uint16_t n, uint8_t x, uint8_t y);
+void LoadShopSpell(uint16_t n, uint8_t x, uint8_t y);
+
+// Every container file into ContainerList. A kind above 3 is refused.
+void LoadContainers();

@@ -253,9 +253,20 @@ struct TZauberItem {
 struct TBehaelter {
     uint16_t ID = 0;
     Str Name;
-    uint8_t NPC = 0;
+    uint8_t NPC = 0; // kind: see ContainerKind
     uint16_t x = 0, y = 0;
     TList<void*>* Inhalt = new TList<void*>;
+    // The map a loot pile was dropped on (empty for the other kinds, which
+    // stand on a cell of every map).
+    Str MapName;
+};
+
+// NPC of a container.
+enum ContainerKind : uint8_t {
+    kContainerChest = 0,
+    kContainerLoot = 1,
+    kContainerItems = 2,
+    kContainerSpells = 3
 };
 
 // Typ of a hotkey slot.

@@ -30,19 +30,6 @@ Json PlayerJson() {
     return j;
 }
 
-Json InventoryJson() {
-    Json inv = Json::Obj();
-    for (int i = 0; i < kInvCols; ++i)
-        for (int k = 0; k < kInvRows; ++k) {
-            const TItem* it = InventoryGrid[i][k];
-            if (!it || it->ID == 0) continue;
-            Json c = Json::Obj();
-            c.Set("ID", Json::Int(it->ID));
-            c.Set("Anzahl", Json::Int(it->Anzahl));
-            inv.Set(std::to_string(i) + "," + std::to_string(k), c);
-        }
-    return inv;
-}
 Json NpcsJson() {
     Json list = Json::Arr();
     for (TCharakter* n : *NpcList) {
@@ -162,10 +149,10 @@ Json DumpState() {
     s.Set("windows", win);
     s.Set("PointerShown", Json::Int(PointerShown));
     s.Set("ScreenshotCounter", Json::Int(ScreenshotCounter));
-    s.Set("inventory", InventoryJson());
     s.Set("npcs", NpcsJson());
     s.Set("dialogue", DialogueJson());
     s.Set("enemies", EnemiesJson());
     s.Set("combat", CombatJson());
+    DumpItems(s);
     return s;
 }

@@ -4,5 +4,7 @@
 #include "replay/json.h"
 
 Json DumpState();
+// Adds the grids, equipment, containers, stains, corpses and skills.
+void DumpItems(Json& s);
 // Set by the driver once the game asked to end (Escape or the close box).
 extern bool GameEnded;

@@ -146,13 +146,6 @@ void PrepareGrids() {
     DollFrameTime = Millis();
 }
 
-// Fills a starting cell from the item catalogue. The catalogue readers
-// come later; until then a cell keeps its ID and gets the count rule.
-void FillInventoryCell(int i, int j) {
-    TItem* it = InventoryGrid[i][j];
-    if (it->Anzahl == 0) it->Anzahl = 1;
-}
-
 void SetStartingItems() {
     EquipBody->ID = 2;
     EquipBody->Image = ImgStartkleidung;
@@ -170,10 +163,15 @@ void SetStartingItems() {
     }
     SpellBookGrid[0][0]->ID = 1;
     SpellBookGrid[0][1]->ID = 2;
+    // Cell by cell, the item before the spell of the same cell.
     for (int i = 0; i < kInvCols; ++i)
         for (int j = 0; j < kInvRows; ++j) {
-            if (InventoryGrid[i][j]->ID != 0) FillInventoryCell(i, j);
+            if (InventoryGrid[i][j]->ID != 0)
+                LoadInventoryItem(InventoryGrid[i][j]->ID, (uint8_t)i, (uint8_t)j);
+            if (SpellBookGrid[i][j]->ID != 0)
+                LoadSpellBookItem(SpellBookGrid[i][j]->ID, (uint8_t)i, (uint8_t)j);
         }
+    SetMaskColor(255, 255, 255);
     Gold = 10;
 }
 
@@ -184,20 +182,21 @@ void ArmForTrial() {
     int slot = 0;
     for (TWaffe* w : *WeaponList) {
         if (slot >= kHotkeys) break;
-        Hotkeys[slot]->Typ = 1;
+        Hotkeys[slot]->Typ = kHotkeyWeapon;
         Hotkeys[slot]->ID = w->ItemID;
         Hotkeys[slot]->Image = w->Icon;
         ++slot;
     }
-    TItem* arrows = InventoryGrid[2][2];
-    EquipOffHand->ID = arrows->ID;
-    EquipOffHand->Art = u"Waffe";
-    EquipOffHand->Typ = u"Pfeil";
-    EquipOffHand->Name = u"Pfeile";
-    EquipOffHand->Schaden1 = 1;
-    EquipOffHand->Schaden2 = 3;
-    EquipOffHand->Anzahl = arrows->Anzahl;
-    arrows->Aktiv = 1;
+    // The arrows of the starting inventory go into the off hand.
+    for (int i = 0; i < kInvCols; ++i)
+        for (int j = 0; j < kInvRows; ++j) {
+            TItem* it = InventoryGrid[i][j];
+            if (it->ID == 0 || it->Typ != u"Pfeil" || EquipOffHand->ID != 0) continue;
+            *EquipOffHand = *it;
+            EquipOffHand->Aktiv = 0;
+            it->Aktiv = 1;
+        }
+    if (EquipOffHand->ID == 0) return;
     for (TWaffe* w : *WeaponList) {
         if (w->Fertigkeit != u"Schiessen") continue;
         SetMaskColor(255, 255, 255);
@@ -266,6 +265,8 @@ void ResetGameState() {
     LoadWeaponFile();
     LoadSpellFile();
     PlayerTitle = PlayerName + u" Level";
+    // Containers: chests, loot and the merchants' stock.
+    LoadContainers();
     ArmForTrial();
 }
 

@@ -1,10 +1,9 @@
-// Interface windows of the frame. The HUD, inventory, spell book, trade
-// window and character sheet are not in the game yet: these steps draw
-// nothing until they are.
+// Interface windows of the frame. The inventory, spell book, trade window
+// and character sheet are not in the game yet: these steps draw nothing
+// until they are.
 #include "ui/ui.h"
 
 
-void DrawHud() {}
 void InventoryScreen() {}
 void SpellBookScreen() {}
 void CharacterSheet() {}

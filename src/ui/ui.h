@@ -14,6 +14,9 @@ void DrawGold();
 // The two page tabs of the inventory window, or of the trade window.
 void DrawWindowTabs(bool trade);
 void DrawHud();
+// The player's derived values (maximum life and mana, damage and defence
+// bounds) from his attributes and the skills of the moment.
+void UpdateDerivedValues();
 void InventoryScreen();
 void SpellBookScreen();
 void CharacterSheet();

@@ -161,7 +161,7 @@ void DrawObjectsAndFigures() {
         }
     // Loot piles.
     for (TBehaelter* c : *ContainerList)
-        if (c->x != 0 && c->y != 0 && c->NPC == 1)
+        if (c->x != 0 && c->y != 0 && c->NPC == kContainerLoot && c->MapName == CurrentMapName)
             DrawImageFrame(ImgGold, c->x * kCell - CameraX, c->y * kCell - CameraY, 0);
     // The player's flash colours.
     if (Player->Angegriffen == 1) {

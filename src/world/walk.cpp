@@ -31,17 +31,25 @@ bool Faces(int cx, int cy) {
            (cx == px && cy == py - 1 && p.SFrame == 0);
 }
 
+// Whether a container stands on the current map: a loot pile only on the
+// map it was dropped on; chests on every map (their cells are walls or
+// water on the others).
+bool OnThisMap(const TBehaelter* c) {
+    return c->NPC != kContainerLoot || c->MapName == CurrentMapName;
+}
+
 void HandleContainers() {
     for (TBehaelter* c : *ContainerList) {
         CurrentContainer = c;
-        if (c->x != 0 && c->y != 0 && c->NPC == 1 && !c->Inhalt->Empty()) {
-            if (Map.Inside(c->x, c->y)) MapTiles(c->x, c->y, 2) = 1;
-        } else if (c->NPC == 1 && c->Inhalt->Empty()) {
-            if (Map.Inside(c->x, c->y)) MapTiles(c->x, c->y, 2) = 0;
+        bool here = OnThisMap(c);
+        if (c->x != 0 && c->y != 0 && c->NPC == kContainerLoot && !c->Inhalt->Empty()) {
+            if (here && Map.Inside(c->x, c->y)) MapTiles(c->x, c->y, 2) = 1;
+        } else if (c->NPC == kContainerLoot && c->Inhalt->Empty()) {
+            if (here && Map.Inside(c->x, c->y)) MapTiles(c->x, c->y, 2) = 0;
             ContainerList->Remove(c);
             continue;
         }
-        if (KeyIsDown(VK_RETURN) && c->NPC <= 1 && Faces(c->x, c->y)) {
+        if (here && KeyIsDown(VK_RETURN) && c->NPC <= kContainerLoot && Faces(c->x, c->y)) {
             MerchantItems = c->Inhalt;
             TradeFromDialogue = 0;
             MerchantName = c->Name;
