@@ -15,6 +15,7 @@
 #include "replay/script.h"
 #include "replay/state_dump.h"
 #include "shell/shell.h"
+#include "world/world.h"
 
 #include <chrono>
 #include <climits>
@@ -170,11 +171,16 @@ class Run {
             } else if (c.name == "click") {
                 InjectMouseButton(c.x, true);
                 InjectMouseButton(c.x, false);
-            } else if (c.name == "warp") {
+            } else if (c.name == "warp" || c.name == "travel") {
+                if (c.name == "travel") {
+                    // Another map, as a connection would load it.
+                    LoadMap(S(c.args[0]));
+                    CurrentMapName = S(c.args[0]);
+                }
                 if (!Map.Inside(c.x, c.y)) {
-                    fprintf(stderr, "vessara-replay: %s:%d: warp to (%d, %d) lies outside the "
+                    fprintf(stderr, "vessara-replay: %s:%d: %s to (%d, %d) lies outside the "
                                     "map of %d x %d cells\n",
-                            s_.path.c_str(), c.line, c.x, c.y, Map.w, Map.h);
+                            s_.path.c_str(), c.line, c.name.c_str(), c.x, c.y, Map.w, Map.h);
                     status_ = 2;
                     return false;
                 }

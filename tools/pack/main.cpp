@@ -64,6 +64,20 @@ int main(int argc, char** argv) {
         }
         ++files;
     }
+    // Files left from an earlier build whose source is gone would still be
+    // read by the game (a numbered family runs on to them): remove them from
+    // every folder that has a source folder.
+    for (auto& e : fs::recursive_directory_iterator(dst)) {
+        if (!e.is_regular_file()) continue;
+        fs::path rel = fs::relative(e.path(), dst);
+        // Only in the data folders: the game folder's top level holds the
+        // programs, fonts and screenshots.
+        if (rel.parent_path().empty()) continue;
+        if (!fs::is_directory(src / rel.parent_path(), ec)) continue;
+        if (fs::exists(src / rel, ec)) continue;
+        fs::remove(e.path(), ec);
+        if (getenv("VESSARA_VERBOSE")) printf("vessara-pack: removed %s\n", e.path().c_str());
+    }
     if (getenv("VESSARA_VERBOSE")) printf("vessara-pack: %d files\n", files);
     return 0;
 }
