@@ -122,6 +122,17 @@ void CheckGlyphs(Font* f) {
     for (int c = 0x20; c <= 0xFF; ++c) {
         if (!DrawnCharacter(c)) continue;
         FT_Error e = FT_Load_Glyph(f->face, GlyphIndex(f, (char16_t)c), flags);
+        // FreeType reads a glyph whose data lies past the end of a cut file
+        // as an empty one: every character but the spaces and the soft
+        // hyphen must leave some ink.
+        bool blankOk = c == 0x20 || c == 0xA0 || c == 0xAD;
+        const FT_Bitmap& bm = f->face->glyph->bitmap;
+        if (e == 0 && !blankOk && (bm.width == 0 || bm.rows == 0)) {
+            char why[120];
+            snprintf(why, sizeof why,
+                     "the glyph of character 0x%02X is empty; the font is cut short or broken", c);
+            throw DataError(f->path, why);
+        }
         if (e == 0) continue;
         const char* what = FT_Error_String(e);
         char why[160];
