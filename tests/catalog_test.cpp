@@ -19,15 +19,52 @@ TEST(Catalog, ConversionsCutToFieldWidth) {
     EXPECT_EQ(ToU8(u"keine Zahl"), 0);
 }
 
-TEST(Catalog, RecordListReadsAtLeastOneRecord) {
-    std::string p = WriteFile("records/empty.txt", "");
+namespace {
+// The error a record list of three-line records gives, or "" when it loads.
+std::string ListError(const std::string& name, const std::string& text, int* records = nullptr) {
+    std::string p = WriteFile(name, text);
+    int n = 0;
+    try {
+        ReadRecordList(S(p), 3, [&](RecordReader& r) {
+            ++n;
+            for (int i = 0; i < 3; ++i) r.Next();
+        });
+    } catch (const DataError& e) {
+        return e.what();
+    }
+    if (records) *records = n;
+    return "";
+}
+} // namespace
+
+TEST(Catalog, RecordListWithoutRecordsIsRefused) {
+    for (const char* text : {"", "\n", "  \n\t\n\r\n"}) {
+        std::string p = (testsupport::ScratchDir() / "records/empty.txt").string();
+        EXPECT_EQ(ListError("records/empty.txt", text),
+                  p + ": no records (the file is empty or blank)")
+            << "text: " << text;
+    }
+}
+
+TEST(Catalog, BlankLinesAfterTheLastRecordAreNoRecord) {
     int records = 0;
-    ReadRecordList(S(p), [&](RecordReader& r) {
-        ++records;
-        EXPECT_EQ(r.Next(), u"");
-        EXPECT_EQ(ToU16(r.Next()), 0);
-    });
+    EXPECT_EQ(ListError("records/tail.txt", "1\nEins\n-\n\n", &records), "");
     EXPECT_EQ(records, 1);
+    EXPECT_EQ(ListError("records/tail.txt", "1\nEins\n-\n \r\n\t\n\n\n\n\n", &records), "");
+    EXPECT_EQ(records, 1);
+    // Blank lines that end the last record are its empty fields.
+    EXPECT_EQ(ListError("records/tail.txt", "1\nEins\n-\n2\n\n\n", &records), "");
+    EXPECT_EQ(records, 2);
+}
+
+TEST(Catalog, RecordCutShortIsRefusedNamingIt) {
+    std::string p = (testsupport::ScratchDir() / "records/cut.txt").string();
+    EXPECT_EQ(ListError("records/cut.txt", "1\nEins\n-\n2"),
+              p + ", record 2: the record ends after line 1 of 3");
+    EXPECT_EQ(ListError("records/cut.txt", "1\nEins\n-\n2\nZwei"),
+              p + ", record 2: the record ends after line 2 of 3");
+    EXPECT_EQ(ListError("records/cut.txt", "1\nEins\n"),
+              p + ", record 1: the record ends after line 2 of 3");
 }
 
 TEST(Catalog, RecordListCrLfAndRecordNumbers) {
@@ -36,7 +73,7 @@ TEST(Catalog, RecordListCrLfAndRecordNumbers) {
     for (const std::string& p : {lf, crlf}) {
         std::vector<std::pair<int, Str>> got;
         std::vector<std::string> where;
-        ReadRecordList(S(p), [&](RecordReader& r) {
+        ReadRecordList(S(p), 3, [&](RecordReader& r) {
             int id = ToU16(r.Next());
             got.emplace_back(id, r.Next());
             r.Next();
@@ -46,21 +83,6 @@ TEST(Catalog, RecordListCrLfAndRecordNumbers) {
         EXPECT_EQ(got[1].second, u"Zwei");
         EXPECT_EQ(where[1], p + ", record 2");
     }
-}
-
-TEST(Catalog, RecordListWithoutTrailingSeparatorStillEnds) {
-    // The last record ends in the middle of its lines: they read empty.
-    std::string p = WriteFile("records/cut.txt", "1\nEins\n-\n2");
-    int records = 0;
-    Str lastName = u"x";
-    ReadRecordList(S(p), [&](RecordReader& r) {
-        ++records;
-        r.Next();
-        lastName = r.Next();
-        r.Next();
-    });
-    EXPECT_EQ(records, 2);
-    EXPECT_EQ(lastName, u"");
 }
 
 TEST(Catalog, BlockThreeOfSevenStartsAtLineSixteen) {

@@ -48,6 +48,9 @@ class CombatFilesTest : public ::testing::Test {
                                                    TypeBlock("Schuetze", 1, 1, "2"));
         WriteFile("Data/Gegner/Gegner-Waffen.txt", "# 1\nBiss\n500\n700\n4\n0\n-\n");
         WriteFile("Data/Gegner/Gegner-Zauber.txt", "# 1\n1\nFunke\n8\n2000\n3000\n6\n-\n");
+        // Enemies stand on a map of 10 x 8 cells.
+        WriteFile("Data/Maps/TestMap.Map",
+                  std::string{9, 0, 7, 0} + std::string(10 * 8 * 12, '\0'));
         EnemyList = new TList<TGegner*>;
         WeaponList = new TList<TWaffe*>;
         SpellList = new TList<TZauber*>;
@@ -108,6 +111,63 @@ TEST_F(CombatFilesTest, UnknownTypeAndBadSpeedAreRefused) {
     }
 }
 
+namespace {
+// The error loading the catalogue gives: "WHERE: REASON", or "" if it loads.
+template <class F> std::string ErrorOf(F load) {
+    try {
+        load();
+    } catch (const DataError& e) {
+        return e.what();
+    }
+    return "";
+}
+} // namespace
+
+TEST_F(CombatFilesTest, EnemyOffItsMapIsRefusedNamingTheRecord) {
+    // The map has 10 columns (0 to 9) and 8 rows (0 to 7).
+    WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 1, 0, 9, 7) + Enemy(2, 1, 0, 10, 0));
+    EXPECT_EQ(ErrorOf(LoadEnemyFile),
+              "Data/Gegner/Gegner.txt, record 2: enemy 2 stands at (10, 0), outside its map of "
+              "10 x 8 cells");
+    EnemyList->Clear();
+    WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 1, 0, 9, 7) + Enemy(2, 1, 0, 0, 8));
+    EXPECT_NE(ErrorOf(LoadEnemyFile).find("record 2: enemy 2 stands at (0, 8)"), std::string::npos);
+    // The field is cut to 16 bits: -1 is column 65535, not column -1.
+    EnemyList->Clear();
+    WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 1, 0, -1, 0));
+    EXPECT_NE(ErrorOf(LoadEnemyFile).find("record 1: enemy 1 stands at (65535, 0)"),
+              std::string::npos);
+}
+
+TEST_F(CombatFilesTest, EnemyTypeZeroIsRefusedNamingTheRecord) {
+    WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 1, 0, 3, 4) + Enemy(2, 0, 0, 3, 4));
+    EXPECT_EQ(ErrorOf(LoadEnemyFile),
+              "Data/Gegner/Gegner.txt, record 2: enemy type 0 does not exist; types count from 1 "
+              "(blocks of Data/Gegner/GegnerTyp.txt)");
+    EnemyList->Clear();
+    WriteFile("Data/Gegner/Gegner.txt", "");
+    EXPECT_EQ(ErrorOf(LoadEnemyFile),
+              "Data/Gegner/Gegner.txt: no records (the file is empty or blank)");
+}
+
+TEST_F(CombatFilesTest, BowMustFlyOneTileAFrame) {
+    Png("Grafik/Icons/Bogen.png", 40, 40);
+    auto bow = [](const std::string& speed) {
+        return "1\n7\nBogen\nSchiessen\n4\n8\n8\n" + speed + "\n900\n1100\n\nSehne\n----\n";
+    };
+    for (const char* speed : {"0", "0.5", "1.5", "2", "-1", "1e9", "schnell"}) {
+        WeaponList->Clear();
+        WriteFile("Data/Items/Waffen.txt", bow(speed));
+        EXPECT_EQ(ErrorOf(LoadWeaponFile), std::string("Data/Items/Waffen.txt, record 1: bow Bogen "
+                                                       "has speed \"") +
+                                               speed + "\" (line 8); an arrow flies 1 tile a frame")
+            << speed;
+    }
+    WeaponList->Clear();
+    WriteFile("Data/Items/Waffen.txt", bow("1"));
+    EXPECT_EQ(ErrorOf(LoadWeaponFile), "");
+}
+
 TEST_F(CombatFilesTest, WeaponsCountTheirStrips) {
     Png("Grafik/Kampfanimationen/Hieb_anim1.png", 480, 96);
     Png("Grafik/Kampfanimationen/Hieb_anim2.png", 500, 96);
@@ -115,7 +175,7 @@ TEST_F(CombatFilesTest, WeaponsCountTheirStrips) {
     Png("Grafik/Icons/Bogen.png", 40, 40);
     WriteFile("Data/Items/Waffen.txt",
               "1\n3\nSchwert\nLange Klinge\n5\n9\n0\n0\n700\n900\nHieb\nHieb\n----\n"
-              "2\n7\nBogen\nSchiessen\n4\n8\n8\n1.5\n900\n1100\n\nSehne\n----\n");
+              "2\n7\nBogen\nSchiessen\n4\n8\n8\n1.0\n900\n1100\n\nSehne\n----\n");
     LoadWeaponFile();
     std::vector<TWaffe*> w = WeaponList->ToVector();
     ASSERT_EQ(w.size(), 2u);
@@ -126,7 +186,7 @@ TEST_F(CombatFilesTest, WeaponsCountTheirStrips) {
     EXPECT_EQ(w[1]->ImageAnzahl, 0);
     EXPECT_EQ(w[1]->FrameAnzahl, 0);
     EXPECT_TRUE(w[1]->Image.empty());
-    EXPECT_FLOAT_EQ(w[1]->Geschwindigkeit, 1.5f);
+    EXPECT_FLOAT_EQ(w[1]->Geschwindigkeit, 1.0f);
     EXPECT_EQ(ChannelIsPlaying(w[0]->SoundChannel), 0); // prepared, paused
     EXPECT_EQ(CurrentWeapon, nullptr);
 }

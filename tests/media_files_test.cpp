@@ -1,4 +1,4 @@
-// Text streams, lists and file names of the media layer.
+// Text streams, lists, file names and picture bounds of the media layer.
 #include "test_support.h"
 
 using testsupport::WriteFile;
@@ -97,4 +97,19 @@ TEST(Lists, ClearDuringVisitEndsCleanly) {
     EXPECT_TRUE(l.Empty());
     l.AddLast(5);
     EXPECT_EQ(l.ToVector(), std::vector<int>{5});
+}
+
+TEST(Pictures, SideLongerThanTheBoundIsRefused) {
+    auto white = [](int, int) -> uint32_t { return 0xFFFFFFFF; };
+    Pixmap pm;
+    std::string err;
+    std::string edge = testsupport::WritePng("pictures/edge.png", kMaxPictureSide, 1, white);
+    EXPECT_TRUE(LoadPixmapPNG(edge, pm, err)) << err;
+    EXPECT_EQ(pm.width, kMaxPictureSide);
+    for (auto [w, h] : {std::pair{kMaxPictureSide + 1, 1}, std::pair{1, kMaxPictureSide + 1}}) {
+        std::string p = testsupport::WritePng("pictures/wide.png", w, h, white);
+        EXPECT_FALSE(LoadPixmapPNG(p, pm, err));
+        EXPECT_EQ(err, "picture of " + std::to_string(w) + " x " + std::to_string(h) +
+                           " pixels; the game takes pictures of 1 to 4096 pixels a side");
+    }
 }

@@ -18,6 +18,7 @@ class NpcFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testsupport::FreshWorld();
+        RemoveFollowUpSpeech();
         if (!FontChancery25)
             FontChancery25 = LoadFontFile(S(testsupport::GameDir() + "/Chancery.ttf"), 25, 4);
         WrapProbe = 60;
@@ -40,12 +41,36 @@ class NpcFileTest : public ::testing::Test {
         LoadMap(u"Dorf");
         NpcList = new TList<TCharakter*>;
     }
-    void TearDown() override { CurrentMapName = u"TestMap"; }
+    void TearDown() override {
+        CurrentMapName = u"TestMap";
+        RemoveFollowUpSpeech();
+    }
+    // The scratch folder lives as long as the process: follow-up speech
+    // files one test writes must not reach the next.
+    static void RemoveFollowUpSpeech() {
+        std::filesystem::path dir = testsupport::ScratchDir() / "NPC-Sprech";
+        if (!std::filesystem::exists(dir)) return;
+        for (const auto& e : std::filesystem::directory_iterator(dir)) {
+            std::string name = e.path().filename().string();
+            if (name.find("Ja.") != std::string::npos || name.find("Nein.") != std::string::npos)
+                std::filesystem::remove(e.path());
+        }
+    }
     static std::string Record(int id, int typ, const char* name, int x, int y, int speed,
-                              const char* map) {
+                              const char* map, int facing = 6) {
         return std::to_string(id) + "\n" + std::to_string(typ) + "\n" + name + "\n0\n0\n" +
-               std::to_string(x) + "\n" + std::to_string(y) + "\n1\n5\n1\n5\n6\n" +
-               std::to_string(speed) + "\n" + map + "\n----\n";
+               std::to_string(x) + "\n" + std::to_string(y) + "\n1\n5\n1\n5\n" +
+               std::to_string(facing) + "\n" + std::to_string(speed) + "\n" + map + "\n----\n";
+    }
+    // The error LoadNpcFile gives: "WHERE: REASON", or "" when it loads.
+    static std::string LoadError() {
+        NpcList->Clear();
+        try {
+            LoadNpcFile();
+        } catch (const DataError& e) {
+            return e.what();
+        }
+        return "";
     }
 };
 } // namespace
@@ -104,4 +129,74 @@ TEST_F(NpcFileTest, UnknownMapAndMissingPicturesStop) {
     } catch (const DataError& e) {
         EXPECT_EQ(e.where, "Grafik/NPCs/Charaktere/NPC7.png");
     }
+}
+
+TEST_F(NpcFileTest, FacingMustBeOneOfTheFour) {
+    for (int facing : {0, 3, 6, 9}) {
+        WriteFile("Data/NPCs/NPC.txt", Record(1, 0, "Jost", 3, 4, 2, "Dorf", facing));
+        EXPECT_EQ(LoadError(), "") << facing;
+    }
+    for (int facing : {1, 2, 12, 255}) {
+        WriteFile("Data/NPCs/NPC.txt", Record(1, 0, "Jost", 3, 4, 2, "Dorf") +
+                                           Record(2, 0, "Runa", 1, 1, 2, "Keller", facing));
+        EXPECT_EQ(LoadError(),
+                  "Data/NPCs/NPC.txt, record 2: NPC Runa faces " + std::to_string(facing) +
+                      " (line 12); a facing is 0 (up), 3 (right), 6 (down) or 9 (left)");
+    }
+}
+
+TEST_F(NpcFileTest, BlankLinesAtTheEndAreNoNpc) {
+    WriteFile("Data/NPCs/NPC.txt", Record(1, 0, "Jost", 3, 4, 2, "Dorf") + "\n");
+    EXPECT_EQ(LoadError(), "");
+    EXPECT_EQ(NpcList->Count(), 1);
+    WriteFile("Data/NPCs/NPC.txt", Record(1, 0, "Jost", 3, 4, 2, "Dorf") + "\r\n  \n\n");
+    EXPECT_EQ(LoadError(), "");
+    EXPECT_EQ(NpcList->Count(), 1);
+    // A record cut short is named with how far it got.
+    WriteFile("Data/NPCs/NPC.txt",
+              Record(1, 0, "Jost", 3, 4, 2, "Dorf") + "2\n0\nRuna\n1\n0\n3\n4\n");
+    EXPECT_EQ(LoadError(), "Data/NPCs/NPC.txt, record 2: the record ends after line 7 of 15");
+}
+
+TEST_F(NpcFileTest, FollowUpSpeechIsCheckedAtStartUp) {
+    std::string longSpeech;
+    for (int i = 0; i < 30; ++i)
+        longSpeech +=
+            "Eine Zeile, die ziemlich lang ist und die Box zur Hälfte füllt, mindestens.\n";
+    WriteFile("Data/NPCs/NPC.txt", Record(1, 0, "Jost", 3, 4, 2, "Dorf"));
+    WriteFile("NPC-Sprech/NPC1.2Ja.txt", "Gut.\n");
+    WriteFile("NPC-Sprech/NPC1.2Nein.txt", "Schade.\n");
+    WriteFile("NPC-Sprech/NPC1.3Ja.txt", "Danke.\n");
+    WriteFile("NPC-Sprech/NPC1.3Nein.txt", longSpeech);
+    std::string err = LoadError();
+    EXPECT_EQ(err.substr(0, err.find(':')), "NPC-Sprech/NPC1.3Nein.txt");
+    EXPECT_NE(err.find("at most 20 lines"), std::string::npos) << err;
+    // One answer of a pair without the other.
+    WriteFile("NPC-Sprech/NPC1.3Nein.txt", "Schade.\n");
+    WriteFile("NPC-Sprech/NPC1.4Ja.txt", "Gut.\n");
+    EXPECT_EQ(LoadError(), "NPC-Sprech/NPC1.4Nein.txt: data file missing or unreadable");
+    // The first event without any answer ends the check: event 6 is never
+    // reached, so it is not read.
+    WriteFile("NPC-Sprech/NPC1.4Nein.txt", "Schade.\n");
+    WriteFile("NPC-Sprech/NPC1.6Ja.txt", longSpeech);
+    EXPECT_EQ(LoadError(), "");
+}
+
+TEST_F(NpcFileTest, CheckingFollowUpSpeechChangesNothingLoaded) {
+    // The same start-up with and without follow-up speech files ends with
+    // the same probe (it carries over into the next text wrapped) and the
+    // same first speech.
+    std::string six;
+    for (int i = 0; i < 6; ++i) six += "Ein Satz von mittlerer Länge, der umbricht, ganz gewiss.\n";
+    WriteFile("Data/NPCs/NPC.txt", Record(2, 0, "Runa", 1, 1, 2, "Keller"));
+    WrapProbe = 60;
+    ASSERT_EQ(LoadError(), "");
+    uint16_t probeWithout = WrapProbe;
+    Str firstWithout = NpcList->First()->Sprech[1];
+    WriteFile("NPC-Sprech/NPC2.2Ja.txt", six);
+    WriteFile("NPC-Sprech/NPC2.2Nein.txt", "Kurz.\n");
+    WrapProbe = 60;
+    ASSERT_EQ(LoadError(), "");
+    EXPECT_EQ(WrapProbe, probeWithout);
+    EXPECT_EQ(NpcList->First()->Sprech[1], firstWithout);
 }

@@ -35,7 +35,7 @@ TEST_F(SpeechTest, WrapKeepsEveryWordAndStaysNearTheLimit) {
     Str text = u" Seit dem letzten Vollmond kommen die Wölfe bis an unsere Zäune, und auf dem "
                u"Waldweg im Osten "
                u"treiben sich Räuber herum. Unsere Wache allein schafft das nicht. ";
-    std::vector<Str> lines = WrapText(text, 300);
+    std::vector<Str> lines = WrapText(text, 300, "test");
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(Words(lines), TrimOf(text) + u" ");
     for (const Str& l : lines) {
@@ -53,7 +53,7 @@ TEST_F(SpeechTest, ProbeCarriesOverBetweenCalls) {
     // A fresh probe of 1 moves to 11 and, the whole text fitting, backs off
     // to the space before it: the first line is cut short.
     WrapProbe = 1;
-    std::vector<Str> lines = WrapText(u" Erste Zeile. Zweite Zeile. ", 550);
+    std::vector<Str> lines = WrapText(u" Erste Zeile. Zweite Zeile. ", 550, "test");
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], u"Erste");
     EXPECT_EQ(Words(lines), u"Erste Zeile. Zweite Zeile. ");
@@ -61,7 +61,7 @@ TEST_F(SpeechTest, ProbeCarriesOverBetweenCalls) {
     EXPECT_EQ(WrapProbe, 7); // left at the last cut
     // Once the probe has grown, the same text fits on one line.
     WrapProbe = 60;
-    lines = WrapText(u" Erste Zeile. Zweite Zeile. ", 550);
+    lines = WrapText(u" Erste Zeile. Zweite Zeile. ", 550, "test");
     EXPECT_EQ(lines, std::vector<Str>{u"Erste Zeile. Zweite Zeile."});
     EXPECT_EQ(WrapProbe, 28); // left at the last cut
 }
@@ -70,7 +70,7 @@ TEST_F(SpeechTest, OverlongWordGetsALineOfItsOwn) {
     SetFont(FontChancery25);
     WrapProbe = 1;
     std::vector<Str> lines =
-        WrapText(u" Ein Donaudampfschifffahrtsgesellschaftskapitän kam. ", 120);
+        WrapText(u" Ein Donaudampfschifffahrtsgesellschaftskapitän kam. ", 120, "test");
     ASSERT_GE(lines.size(), 2u);
     bool alone = false;
     for (const Str& l : lines) alone |= l == u"Donaudampfschifffahrtsgesellschaftskapitän";
@@ -130,4 +130,27 @@ TEST_F(SpeechTest, SpeechLongerThanFourPagesIsRefused) {
     } catch (const DataError& e) {
         EXPECT_EQ(e.where, p);
     }
+}
+
+TEST_F(SpeechTest, TextTooLongForTheWrapperIsRefusedAndEnds) {
+    // Zero-width control characters before a long word once let the probe
+    // run past 65535 and wrap around, so that wrapping never ended.
+    std::string hang = std::string(66000, '\x01') + std::string(100, 'W') + "\n";
+    std::string p = WriteFile("speech/hang.txt", hang);
+    try {
+        LoadSpeech(npc, S(p));
+        FAIL() << "a text of 66000 characters was accepted";
+    } catch (const DataError& e) {
+        EXPECT_EQ(e.where, p);
+        EXPECT_EQ(e.reason, "text of 66102 characters; a text may hold at most 8000");
+    }
+    // At the bound the wrapper still ends, whatever probe it starts with.
+    SetFont(FontChancery25);
+    for (uint16_t probe : {60, 65535}) {
+        WrapProbe = probe;
+        Str text = Str(kMaxWrapText - 101, u'\x01') + Str(100, u'W');
+        std::vector<Str> lines = WrapText(text, 550, "test");
+        EXPECT_EQ(lines.size(), 1u) << probe;
+    }
+    EXPECT_THROW(WrapText(Str(kMaxWrapText + 1, u'a'), 550, "test"), DataError);
 }

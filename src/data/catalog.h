@@ -39,18 +39,25 @@ inline float ToDecimal(const Str& line) {
 
 // Reads the lines of one record, counting them for error messages.
 struct RecordReader {
-    Stream* stream = nullptr;
     Str path;
-    int record = 0; // 1-based number of the record being read
-    int line = 0;   // lines read so far in the file
+    std::vector<Str> lines; // the file's lines, read once
+    int record = 0;         // 1-based number of the record being read
+    int line = 0;           // lines read so far in the file
     Str Next();
     // "FILE, record N" for messages about the record being read.
     std::string Where() const;
 };
 
-// A list of records: reads one record with `readOne`, then goes on while
-// bytes remain; an empty file still yields one record of empty lines.
-void ReadRecordList(const Str& path, const std::function<void(RecordReader&)>& readOne);
+// True when a line holds nothing but spaces and tabs.
+bool IsBlankLine(const Str& line);
+
+// A list of records of `recordLines` lines each (the separator included):
+// calls `readOne` once per record, which reads exactly that many lines.
+// Blank lines after the last record are not a record. A file without any
+// record, or one that ends in the middle of a record, stops the game with
+// an error naming the file (and the record with how far it got).
+void ReadRecordList(const Str& path, int recordLines,
+                    const std::function<void(RecordReader&)>& readOne);
 
 // Block n (from 1) of a file of blocks of `blockLines` lines: the file is
 // opened anew, the earlier blocks and the block's heading are skipped, and

@@ -3,6 +3,7 @@
 
 #include "data/catalog.h"
 #include "data/geometry.h"
+#include "data/map_format.h"
 
 void PrepareSound(const Str& name, ::Sound*& sound, Channel*& channel, uint8_t& playing) {
     sound = LoadSoundFile(u"Sound/" + name + u".wav", 0);
@@ -23,7 +24,7 @@ void CheckSpeed(float speed, const std::string& where) {
     int s = (int)speed;
     if (speed != (float)s || s <= 0 || kCell % s != 0)
         throw DataError(where, "speed " + std::to_string(speed) +
-                                    " does not divide the 48 pixels of a tile");
+                                   " does not divide the 48 pixels of a tile");
 }
 
 void ReadType(TGegner* e, const std::string& where) {
@@ -51,7 +52,7 @@ void ReadType(TGegner* e, const std::string& where) {
     e->KITyp = ToU8(b[18]);
     if (e->Name.empty())
         throw DataError(where, "enemy type " + std::to_string(e->Typ) + " has no block in " +
-                                    ToUtf8(kTypes));
+                                   ToUtf8(kTypes));
     CheckSpeed(e->Geschwindigkeit, ToUtf8(kTypes) + ", type " + std::to_string(e->Typ));
 }
 } // namespace
@@ -66,7 +67,7 @@ TWaffe* LoadEnemyWeapon(uint16_t block) {
     w->ImageAnzahl = ToU8(b[4]);
     if (w->Name.empty() || w->FrameAnzahl == 0)
         throw DataError(ToUtf8(kAttacks) + ", block " + std::to_string(block),
-                         "attack without name or frames");
+                        "attack without name or frames");
     SetMaskColor(255, 255, 255);
     for (int i = 0; i <= w->ImageAnzahl; ++i)
         w->Image.push_back(LoadAnimImageFile(u"Grafik/Kampfanimationen/" + w->Name + u"_anim" +
@@ -101,7 +102,7 @@ TZauber* LoadEnemySpell(uint16_t block) {
 }
 
 void LoadEnemyFile() {
-    ReadRecordList(u"Data/Gegner/Gegner.txt", [](RecordReader& r) {
+    ReadRecordList(u"Data/Gegner/Gegner.txt", 12, [](RecordReader& r) {
         auto* e = new TGegner;
         CurrentEnemy = e;
         e->ID = ToU16(r.Next());
@@ -117,6 +118,17 @@ void LoadEnemyFile() {
         e->MapName = r.Next();
         r.Next();
         std::string where = r.Where();
+        // Types are the numbered blocks of the type file, counted from 1.
+        if (e->Typ == 0)
+            throw DataError(where, "enemy type 0 does not exist; types count from 1 (blocks of " +
+                                       ToUtf8(kTypes) + ")");
+        int cols = 0, rows = 0;
+        MapFileSize(e->MapName, where, cols, rows);
+        if (e->px >= cols || e->py >= rows)
+            throw DataError(where, "enemy " + std::to_string(e->ID) + " stands at (" +
+                                       std::to_string(e->px) + ", " + std::to_string(e->py) +
+                                       "), outside its map of " + std::to_string(cols) + " x " +
+                                       std::to_string(rows) + " cells");
         ReadType(e, where);
         if (e->AttackeID != 0) e->Attacke = LoadEnemyWeapon(e->AttackeID);
         if (e->ZauberID != 0) e->Zauber = LoadEnemySpell(e->ZauberID);

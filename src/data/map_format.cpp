@@ -41,6 +41,9 @@ std::string ParseMap(const std::string& bytes, MapGrid& out) {
     int cols = 0, rows = 0;
     std::string bad = ReadMapHeader(bytes, cols, rows);
     if (!bad.empty()) return bad;
+    // Cells missing at the end read as zeros, but a file that stops right
+    // after its header holds no map at all.
+    if (bytes.size() == 4) return "map file of 4 bytes holds its header but no cells";
     out.w = cols;
     out.h = rows;
     size_t n = (size_t)cols * rows * 4;
@@ -62,7 +65,8 @@ std::string CheckMapCells(const MapGrid& m) {
                 if (sh > 1 || t >= kTilesetFrames)
                     return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ") layer " +
                            std::to_string(l) + " names frame " + std::to_string(t) +
-                           " of tileset " + std::to_string(sh) + "; tilesets are 0 and 1 with frames 0 to " +
+                           " of tileset " + std::to_string(sh) +
+                           "; tilesets are 0 and 1 with frames 0 to " +
                            std::to_string(kTilesetFrames - 1);
             }
     return std::string();

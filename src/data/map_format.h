@@ -35,9 +35,9 @@ struct MapGrid {
 // empty string, or why the header cannot be used.
 std::string ReadMapHeader(const std::string& bytes, int& cols, int& rows);
 // Parses a whole map file. A file shorter than its header announces reads
-// zeros for the missing cells. Returns an empty string, or why the file
-// cannot be used (a header that is missing or too large, a cell naming a
-// tileset other than 0 and 1 or a frame outside the tileset).
+// zeros for the missing cells; one that holds no cell at all is refused. Returns an empty string,
+// or why the file cannot be used (a header that is missing or too large, a cell naming a tileset
+// other than 0 and 1 or a frame outside the tileset).
 std::string ParseMap(const std::string& bytes, MapGrid& out);
 // The first cell naming a tileset or frame that does not exist, or "".
 std::string CheckMapCells(const MapGrid& m);

@@ -3,8 +3,18 @@
 
 #include "data/catalog.h"
 
+namespace {
+// An arrow moves on the tile grid by its bow's speed in whole tiles a frame
+// (the position is an integer and the step is cut toward zero), and before
+// each step it tests only the next tile for a wall; it hits only an enemy
+// on the tile where it lands. So one tile a frame is the only speed that
+// flies: less never leaves the bowman's tile, more jumps over walls and
+// enemies (and an absurd value runs the pixel position out of range).
+constexpr float kArrowTilesPerFrame = 1;
+} // namespace
+
 void LoadWeaponFile() {
-    ReadRecordList(u"Data/Items/Waffen.txt", [](RecordReader& r) {
+    ReadRecordList(u"Data/Items/Waffen.txt", 13, [](RecordReader& r) {
         auto* w = new TWaffe;
         CurrentWeapon = w;
         w->ID = ToU16(r.Next());
@@ -14,12 +24,17 @@ void LoadWeaponFile() {
         w->Schaden1 = ToU8(r.Next());
         w->Schaden2 = ToU8(r.Next());
         w->ReichweiteMax = ToU8(r.Next());
-        w->Geschwindigkeit = ToDecimal(r.Next());
+        Str speed = r.Next();
+        w->Geschwindigkeit = ToDecimal(speed);
         w->Pause1 = ToU16(r.Next());
         w->Pause2 = ToU16(r.Next());
         w->ImageTyp = r.Next();
         w->SoundTyp = r.Next();
         r.Next();
+        if (w->Fertigkeit == u"Schiessen" && w->Geschwindigkeit != kArrowTilesPerFrame)
+            throw DataError(r.Where(), "bow " + ToUtf8(w->Name) + " has speed " + "\"" +
+                                           ToUtf8(speed) + "\"" +
+                                           " (line 8); an arrow flies 1 tile a frame");
         SetMaskColor(255, 255, 255);
         if (w->Fertigkeit != u"Schiessen") {
             // The strips _anim1, _anim2, ... as far as they go.
@@ -27,7 +42,7 @@ void LoadWeaponFile() {
             while (FileExists(base + IntToString(w->ImageAnzahl + 1) + u".png")) ++w->ImageAnzahl;
             if (w->ImageAnzahl == 0)
                 throw DataError(r.Where(), "melee weapon " + ToUtf8(w->Name) +
-                                                " has no hit picture " + ToUtf8(base) + "1.png");
+                                               " has no hit picture " + ToUtf8(base) + "1.png");
             Image* whole = LoadImageFile(base + u"1.png");
             w->FrameAnzahl = (uint8_t)(ImageWidthOf(whole) / 96);
             for (int i = 0; i < w->ImageAnzahl; ++i)
@@ -42,7 +57,7 @@ void LoadWeaponFile() {
 }
 
 void LoadSpellFile() {
-    ReadRecordList(u"Data/Items/Zauber.txt", [](RecordReader& r) {
+    ReadRecordList(u"Data/Items/Zauber.txt", 21, [](RecordReader& r) {
         auto* z = new TZauber;
         CurrentSpell = z;
         z->ID = ToU16(r.Next());
@@ -69,7 +84,7 @@ void LoadSpellFile() {
         // The charge step divides by the full charge.
         if (z->LadungMax == 0)
             throw DataError(r.Where(),
-                             "spell " + ToUtf8(z->Name) + " needs a full charge of at least 1");
+                            "spell " + ToUtf8(z->Name) + " needs a full charge of at least 1");
         SetMaskColor(255, 255, 255);
         if (z->Fertigkeit != u"Beschwoeren") {
             Str strip = u"Grafik/Kampfanimationen/" + z->ImageTyp + u"_anim.png";

@@ -37,7 +37,11 @@ struct Pixmap {
 };
 Pixmap GrabScreenRect(int x, int y, int w, int h);
 bool SavePixmapPNG(const Pixmap& pm, const Str& path, int level);
-// Reads a PNG into RGBA pixels; on failure returns false and fills err.
+// The largest picture the game reads, in pixels a side (the largest it
+// ships, a tileset, is 1536 x 1152); a larger one is refused unread.
+constexpr int kMaxPictureSide = 4096;
+// Reads a PNG into RGBA pixels; on failure returns false and fills err
+// with the reason (libpng's own where libpng finds the fault).
 bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err);
 bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level);
 

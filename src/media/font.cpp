@@ -8,6 +8,9 @@
 #include FT_FREETYPE_H
 
 #include <cmath>
+#include <cstdio>
+#include <set>
+#include <string>
 #include <unordered_map>
 
 namespace {
@@ -100,6 +103,47 @@ Glyph& GetGlyph(Font* f, char16_t c) {
     return f->glyphs.emplace(c, MakeGlyph(f, c)).first->second;
 }
 
+// The characters the game draws: printable Latin-1 (texts are packed to
+// Latin-1 on the way into the game folder).
+bool DrawnCharacter(int c) {
+    return (c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFF);
+}
+
+// A font file cut short or damaged often opens fine and fails only when a
+// glyph is loaded, which would make its text vanish silently. So every
+// glyph the game draws is loaded and rendered once when the file is first
+// loaded; the game loads one file at several sizes, and the check is done
+// once per file (by path and length).
+void CheckGlyphs(Font* f) {
+    static std::set<std::pair<std::string, long>> checked;
+    auto key = std::make_pair(f->path, (long)f->face->stream->size);
+    if (checked.count(key)) return;
+    FT_Int32 flags = FT_LOAD_RENDER | (f->smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
+    for (int c = 0x20; c <= 0xFF; ++c) {
+        if (!DrawnCharacter(c)) continue;
+        FT_Error e = FT_Load_Glyph(f->face, GlyphIndex(f, (char16_t)c), flags);
+        // FreeType reads a glyph whose data lies past the end of a cut file
+        // as an empty one: every character but the spaces and the soft
+        // hyphen must leave some ink.
+        bool blankOk = c == 0x20 || c == 0xA0 || c == 0xAD;
+        const FT_Bitmap& bm = f->face->glyph->bitmap;
+        if (e == 0 && !blankOk && (bm.width == 0 || bm.rows == 0)) {
+            char why[120];
+            snprintf(why, sizeof why,
+                     "the glyph of character 0x%02X is empty; the font is cut short or broken", c);
+            throw DataError(f->path, why);
+        }
+        if (e == 0) continue;
+        const char* what = FT_Error_String(e);
+        char why[160];
+        snprintf(why, sizeof why,
+                 "the glyph of character 0x%02X cannot be drawn (%s); the font is broken", c,
+                 what ? what : ("FreeType error " + std::to_string(e)).c_str());
+        throw DataError(f->path, why);
+    }
+    checked.insert(key);
+}
+
 Font* Current() {
     Font* f = media::State().font;
     if (f) return f;
@@ -110,19 +154,12 @@ Font* Current() {
 }
 } // namespace
 
-Font* LoadFontFile(const Str& path, int size, int style) {
-    std::string p = media::PathOf(path);
-    if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw DataError(p, "cannot start FreeType");
-    if (!FileExists(path)) throw DataError(p, "cannot open font file");
-    media::NoteOpened(p);
-    FT_Face face = nullptr;
-    if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0)
-        throw DataError(p, "not a font FreeType can read");
-    auto* f = new Font;
-    f->path = p;
-    f->face = face;
-    f->size = size;
-    f->smooth = (style & 4) != 0;
+namespace {
+// Sets the face of f to the requested pixel size (a bitmap font: to its
+// nearest strike) and takes the line metrics.
+void SizeFace(Font* f, int size) {
+    FT_Face face = f->face;
+    const std::string& p = f->path;
     if (FT_IS_SCALABLE(face)) {
         if (FT_Set_Pixel_Sizes(face, 0, (FT_UInt)size) != 0)
             throw DataError(p, "cannot set the font size");
@@ -149,6 +186,30 @@ Font* LoadFontFile(const Str& path, int size, int style) {
         if (f->ascent <= 0) f->ascent = f->height;
     }
     if (f->height <= 0) f->height = size;
+}
+} // namespace
+
+Font* LoadFontFile(const Str& path, int size, int style) {
+    std::string p = media::PathOf(path);
+    if (!g_ft && FT_Init_FreeType(&g_ft) != 0) throw DataError(p, "cannot start FreeType");
+    if (!FileExists(path)) throw DataError(p, "cannot open font file");
+    media::NoteOpened(p);
+    FT_Face face = nullptr;
+    if (FT_New_Face(g_ft, p.c_str(), 0, &face) != 0)
+        throw DataError(p, "not a font FreeType can read");
+    auto* f = new Font;
+    f->path = p;
+    f->face = face;
+    f->size = size;
+    f->smooth = (style & 4) != 0;
+    try {
+        SizeFace(f, size);
+        CheckGlyphs(f);
+    } catch (...) {
+        FT_Done_Face(face);
+        delete f;
+        throw;
+    }
     return f;
 }
 

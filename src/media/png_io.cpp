@@ -36,6 +36,26 @@ const std::vector<std::string>& OpenedFiles() {
     return media::OpenedList();
 }
 
+namespace {
+// libpng reports through these instead of writing to stderr: an error
+// keeps libpng's reason and ends the read; so does a warning about a
+// damaged chunk (a bad CRC), since a damaged file is refused. Other
+// warnings (an odd colour profile, ...) do not stop a picture that decodes.
+struct PngReport {
+    std::string reason;
+};
+
+void OnPngError(png_structp png, png_const_charp msg) {
+    auto* rep = static_cast<PngReport*>(png_get_error_ptr(png));
+    if (rep && rep->reason.empty()) rep->reason = msg ? msg : "unknown libpng error";
+    png_longjmp(png, 1);
+}
+
+void OnPngWarning(png_structp png, png_const_charp msg) {
+    if (msg && strstr(msg, "CRC")) OnPngError(png, msg);
+}
+} // namespace
+
 bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
     FilePtr f(fopen(utf8path.c_str(), "rb"));
     if (!f) {
@@ -48,7 +68,9 @@ bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
         err = "not a PNG file";
         return false;
     }
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    PngReport report;
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, &report, OnPngError, OnPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_read_struct(&png, &info, nullptr);
@@ -58,19 +80,25 @@ bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
     std::vector<png_bytep> rows;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        err = "broken PNG data";
+        err = report.reason.empty() ? "broken PNG data" : report.reason;
+        out = Pixmap();
         return false;
     }
     png_init_io(png, f.get());
     png_set_sig_bytes(png, 8);
+    // A bad CRC in any chunk, even one the game would skip, is an error.
+    png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
     png_read_info(png, info);
     png_uint_32 w = png_get_image_width(png, info);
     png_uint_32 h = png_get_image_height(png, info);
     int depth = png_get_bit_depth(png, info);
     int type = png_get_color_type(png, info);
-    if (w == 0 || h == 0 || w > 16384 || h > 16384) {
+    // Refused before a byte of pixels is allocated.
+    if (w == 0 || h == 0 || w > (png_uint_32)kMaxPictureSide || h > (png_uint_32)kMaxPictureSide) {
         png_destroy_read_struct(&png, &info, nullptr);
-        err = "unsupported image size";
+        err = "picture of " + std::to_string(w) + " x " + std::to_string(h) +
+              " pixels; the game takes pictures of 1 to " + std::to_string(kMaxPictureSide) +
+              " pixels a side";
         return false;
     }
     if (depth == 16) png_set_strip_16(png);
@@ -98,7 +126,9 @@ bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level)
         return false;
     FilePtr f(fopen(utf8path.c_str(), "wb"));
     if (!f) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    PngReport report;
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &report, OnPngError, OnPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!png || !info) {
         png_destroy_write_struct(&png, &info);

@@ -28,6 +28,14 @@ struct Channel {
 };
 
 namespace {
+// The format the mixer plays in; every sound is converted to it.
+constexpr int kMixerRate = 44100;
+constexpr SDL_AudioFormat kMixerFormat = AUDIO_S16SYS;
+constexpr int kMixerChannels = 2;
+// The shortest sound the game takes: less is a click at most, and almost
+// always a file cut short.
+constexpr int kMinSoundMs = 10;
+
 bool g_mixerOpen = false;
 int g_channelsAllocated = 0;
 int g_nextChannel = 0;
@@ -65,7 +73,7 @@ struct QuietStderr {
 
 bool OpenMixer() {
     return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-           Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+           Mix_OpenAudio(kMixerRate, kMixerFormat, kMixerChannels, 1024) == 0;
 }
 } // namespace
 
@@ -105,12 +113,28 @@ Sound* LoadSoundFile(const Str& path, int /*flags*/) {
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), (int)bytes.size());
     if (!SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len))
         throw DataError(p, std::string("not a WAV file SDL can read: ") + SDL_GetError());
-    auto* s = new Sound;
-    s->path = p;
     int frameBytes = (SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-    s->lengthMs =
+    double lengthMs =
         frameBytes > 0 && spec.freq > 0 ? (double)len / frameBytes * 1000.0 / spec.freq : 0;
     SDL_FreeWAV(buf);
+    // The mixer converts every sound to its own format when it loads it;
+    // the same conversion is checked here, so that a sound the mixer could
+    // not take is refused also when no mixer is open (headless).
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kMixerFormat, kMixerChannels,
+                          kMixerRate) < 0)
+        throw DataError(p,
+                        std::string("a sound format the mixer cannot convert: ") + SDL_GetError());
+    if (len == 0) throw DataError(p, "the WAV file holds no sound data");
+    if (lengthMs < kMinSoundMs) {
+        char why[120];
+        snprintf(why, sizeof why, "the sound lasts %.1f ms; a sound must last at least %d ms",
+                 lengthMs, kMinSoundMs);
+        throw DataError(p, why);
+    }
+    auto* s = new Sound;
+    s->path = p;
+    s->lengthMs = lengthMs;
     if (g_mixerOpen) {
         s->chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), (int)bytes.size()), 1);
         if (!s->chunk) throw DataError(p, std::string("cannot decode sound: ") + Mix_GetError());

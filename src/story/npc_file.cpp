@@ -5,10 +5,9 @@
 #include "data/geometry.h"
 #include "data/map_state.h"
 
-
 void LoadNpcFile() {
     const Str path = u"Data/NPCs/NPC.txt";
-    ReadRecordList(path, [&](RecordReader& r) {
+    ReadRecordList(path, 15, [&](RecordReader& r) {
         auto* n = new TCharakter;
         CurrentNpc = n;
         n->ID = ToU16(r.Next());
@@ -30,10 +29,15 @@ void LoadNpcFile() {
         int cols = 0, rows = 0;
         MapFileSize(n->MapName, where, cols, rows);
         if (n->px >= cols || n->py >= rows)
-            throw DataError(
-                where, "NPC " + ToUtf8(n->Name) + " stands at (" + std::to_string((int)n->px) +
-                           ", " + std::to_string((int)n->py) + "), outside its map of " +
-                           std::to_string(cols) + " x " + std::to_string(rows) + " cells");
+            throw DataError(where,
+                            "NPC " + ToUtf8(n->Name) + " stands at (" + std::to_string((int)n->px) +
+                                ", " + std::to_string((int)n->py) + "), outside its map of " +
+                                std::to_string(cols) + " x " + std::to_string(rows) + " cells");
+        if (!IsFacing(n->SFrame))
+            throw DataError(where, "NPC " + ToUtf8(n->Name) + " faces " +
+                                       std::to_string(n->SFrame) +
+                                       " (line 12); a facing is 0 (up), 3 (right), 6 (down) or "
+                                       "9 (left)");
         int speed = (int)n->Geschwindigkeit;
         if (n->Typ == 1 && (speed == 0 || kCell % speed != 0))
             throw DataError(
@@ -50,6 +54,7 @@ void LoadNpcFile() {
         n->FaceImage = LoadImageFile(u"Grafik/NPCs/Faces/Face" + IntToString(n->ID) + u".png");
         if (n->Typ == 1) n->Zufall = 1;
         LoadSpeech(n, u"NPC-Sprech/NPC" + IntToString(n->ID) + u".1.txt");
+        CheckFollowUpSpeech(n->ID);
         n->AnzahlZeilen = (uint16_t)(n->AnzahlZeilen + 5 - n->AnzahlZeilen % 5);
         r.Next(); // separator
         NpcList->AddLast(n);

@@ -18,6 +18,12 @@ extern uint8_t DialogueChoice; // 0 answer pending, 1 none, 2 "Ja", 3 "Nein"
 // wrapped, into Sprech from index 1; AnzahlZeilen = lines - 1. A speech
 // that would need more lines than Sprech holds stops the game.
 void LoadSpeech(TCharakter* npc, const Str& path);
+// Reads every follow-up speech of NPC `id`: events 2, 3, ... up to the
+// first without a file, each with the answers "Ja" and "Nein" (a pair must
+// be complete). So a speech that is missing or cannot be shown stops the
+// game at start-up rather than in the middle of play. Loads nothing and
+// leaves the wrapper's probe and the font as it found them.
+void CheckFollowUpSpeech(int id);
 // Loads the NPC's next speech when its event number grew.
 void ReloadSpeechIfNeeded(TCharakter* npc);
 void NpcDialogue(TCharakter* npc);

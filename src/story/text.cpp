@@ -13,7 +13,11 @@ Str JoinTextLines(const std::vector<Str>& lines) {
     return t + u" ";
 }
 
-std::vector<Str> WrapText(const Str& source, int width) {
+std::vector<Str> WrapText(const Str& source, int width, const std::string& where) {
+    if (source.size() > kMaxWrapText)
+        throw DataError(where, "text of " + std::to_string(source.size()) +
+                                   " characters; a text may hold at most " +
+                                   std::to_string(kMaxWrapText));
     std::vector<Str> out;
     Str t = source;
     bool f = false;
@@ -55,5 +59,6 @@ std::vector<Str> WrapText(const Str& source, int width) {
 void WrapSkillDescription(const Str& path, int width, int slot) {
     std::vector<Str> lines = ReadAllLines(path);
     SetFont(FontNarrow18);
-    for (const Str& l : WrapText(JoinTextLines(lines), width)) SkillDescriptions[slot]->AddLast(l);
+    for (const Str& l : WrapText(JoinTextLines(lines), width, ToUtf8(path)))
+        SkillDescriptions[slot]->AddLast(l);
 }
