@@ -117,6 +117,43 @@ TEST_F(CombatTest, EnemyBlowsAndSpellsOnThePlayer) {
     EXPECT_FLOAT_EQ(Player->HP, -29);
 }
 
+TEST_F(CombatTest, HelmetAndBodyArmourBothBlunt) {
+    Player->HP = 50;
+    e->Schaden1 = e->Schaden2 = 12;
+    Player->Abwehr1 = Player->Abwehr2 = 1;
+    EquipHead->Ruestung = 4;
+    EXPECT_FLOAT_EQ(HitPlayerWithBlow(e), 7); // 12 - (1 + 0 + 4)
+    EXPECT_EQ(Player->Abwehr, 5);
+    EquipBody->Ruestung = 2;
+    EXPECT_FLOAT_EQ(HitPlayerWithBlow(e), 5); // 12 - (1 + 2 + 4)
+    EXPECT_FLOAT_EQ(Player->HP, 38);
+    EquipHead->Ruestung = 9; // helmet and body together above the blow
+    EXPECT_FLOAT_EQ(HitPlayerWithBlow(e), 0);
+    EXPECT_FLOAT_EQ(Player->HP, 38);
+}
+
+TEST_F(CombatTest, SummonedMonsterAndEnemyArmourCount) {
+    // An enemy's blow on the summoned monster, less the monster's armour.
+    SummonedMonster->HP = 60;
+    e->Schaden1 = e->Schaden2 = 15;
+    SummonedMonster->Ruestung = 6;
+    EXPECT_FLOAT_EQ(HitMonsterWithBlow(e), 9);
+    EXPECT_FLOAT_EQ(SummonedMonster->HP, 51);
+    SummonedMonster->Ruestung = 20;
+    EXPECT_FLOAT_EQ(HitMonsterWithBlow(e), 0);
+    EXPECT_FLOAT_EQ(SummonedMonster->HP, 51);
+    // The monster's blow on an enemy, less the enemy's armour; the
+    // monster's own armour plays no part.
+    SummonedMonster->Schaden1 = SummonedMonster->Schaden2 = 11;
+    e->Ruestung = 4;
+    EXPECT_FLOAT_EQ(HitEnemyWithMonsterBlow(e), 7);
+    EXPECT_FLOAT_EQ(e->HP, 93);
+    EXPECT_EQ(SummonedMonster->Schaden, 11);
+    e->Ruestung = 11;
+    EXPECT_FLOAT_EQ(HitEnemyWithMonsterBlow(e), 0);
+    EXPECT_FLOAT_EQ(e->HP, 93);
+}
+
 TEST_F(CombatTest, RollsTruncateFloatBounds) {
     for (int i = 0; i < 500; ++i) {
         int v = Roll(2.9, 5.9);
@@ -294,6 +331,103 @@ TEST_F(CombatTest, PlayerBlowsNeedFacingAndKeepTheirPause) {
     EXPECT_EQ(LastHitEnemyId, e->ID);
     EXPECT_EQ(BloodStainList->Count(), 6);
     EXPECT_EQ(e->Angegriffen, 1);
+}
+
+TEST_F(CombatTest, NoBlowsWhileEitherSideIsMidStep) {
+    // The enemy beside the player strikes only while he stands still.
+    e->Schaden1 = e->Schaden2 = 10;
+    e->Attacke = new TWaffe;
+    e->Attacke->Pause1 = e->Attacke->Pause2 = 100;
+    e->Attacke->FrameAnzahl = 1;
+    PutEnemy(e, 6, 5);
+    PutPlayer(5, 5);
+    Player->HP = 100;
+    Player->aa = 1; // mid-step (his tile is already the step's target)
+    CurrentEnemy = e;
+    for (int i = 0; i < 60; ++i) {
+        EnemyAttack(kAttackPlayer);
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_FLOAT_EQ(Player->HP, 100);
+    EXPECT_EQ(Player->Angegriffen, 0);
+    EXPECT_EQ(e->Angriff, 1); // it faces him all the same
+    Player->aa = 0;
+    for (int i = 0; i < 60; ++i) {
+        EnemyAttack(kAttackPlayer);
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_LT(Player->HP, 100);
+    EXPECT_EQ(Player->Angegriffen, 1);
+
+    // The player's blows miss a gliding enemy.
+    TWaffe* w = CurrentWeapon;
+    w->Fertigkeit = u"Lange Klinge";
+    w->Schaden1 = w->Schaden2 = 10;
+    w->Pause1 = w->Pause2 = 100;
+    w->FrameAnzahl = 1;
+    Player->SFrame = kFaceRight;
+    e->aa = 1;
+    InjectKey(VK_LCONTROL, true);
+    for (int i = 0; i < 60; ++i) {
+        UpdatePlayerCombat();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_FLOAT_EQ(e->HP, 100);
+    EXPECT_EQ(LastHitEnemyId, 0);
+    // Nor can he strike while he himself is mid-step.
+    e->aa = 0;
+    Player->aa = 1;
+    for (int i = 0; i < 60; ++i) {
+        UpdatePlayerCombat();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_FLOAT_EQ(e->HP, 100);
+    Player->aa = 0;
+    for (int i = 0; i < 60; ++i) {
+        UpdatePlayerCombat();
+        SetVirtualMillis(Millis() + 16);
+    }
+    InjectKey(VK_LCONTROL, false);
+    EXPECT_LT(e->HP, 100);
+    EXPECT_EQ(LastHitEnemyId, e->ID);
+}
+
+TEST_F(CombatTest, EnemyKilledMidStepFallsWhereItStops) {
+    // Mid-way from (5, 5) to (6, 5): its tile is already the target, both
+    // tiles are marked, and a blow has just killed it.
+    e->ID = 4;
+    PutEnemy(e, 6, 5);
+    e->ppx = 5 * 48 + 12;
+    e->xo = 12;
+    e->aa = 1;
+    e->Move = kStepRight;
+    e->Zufall = 0;
+    e->HP = -3;
+    MapTiles(5, 5, 2) = 1;
+    MapTiles(6, 5, 2) = 1;
+    PutPlayer(20, 15);
+    // The main loop's enemy pass, frame by frame.
+    int frames = 0;
+    while (e->Exist == 1 && frames < 100) {
+        CurrentEnemy = e;
+        EnemyDeathCheck();
+        if (e->Exist == 1) {
+            MapTiles(e->px, e->py, 2) = 1;
+            UpdateEnemy();
+        } else {
+            MapTiles(e->px, e->py, 2) = 0;
+        }
+        ++frames;
+        SetVirtualMillis(Millis() + 16);
+    }
+    ASSERT_EQ(e->Exist, 0);
+    EXPECT_EQ(frames, 13); // twelve glide steps of 3 pixels, then it falls
+    EXPECT_EQ(MapTiles(5, 5, 2), 0);
+    EXPECT_EQ(MapTiles(6, 5, 2), 0);
+    ASSERT_EQ(CorpseList->Count(), 1);
+    TBlut* corpse = CorpseList->ToVector()[0];
+    EXPECT_EQ(corpse->x, 6 * 48);
+    EXPECT_EQ(corpse->y, 5 * 48);
 }
 
 TEST_F(CombatTest, ArrowsStopAtWallsAndAtTheirRange) {

@@ -1,6 +1,8 @@
 // Random numbers, number parsing and string helpers of the media layer.
 #include "test_support.h"
 
+#include <vector>
+
 TEST(Random, SeedZeroAndMaxFallBackTo4660) {
     SeedRandom(0);
     EXPECT_EQ(RandomState(), 4660);
@@ -10,21 +12,39 @@ TEST(Random, SeedZeroAndMaxFallBackTo4660) {
     EXPECT_EQ(RandomState(), 5);
 }
 
-TEST(Random, ParkMillerStepsMatchSchrage) {
-    // Two steps of state * 48271 mod (2^31 - 1), computed the long way.
-    SeedRandom(12345);
-    int64_t b = (12345LL * 48271) % 2147483647;
-    int64_t d = (b * 48271) % 2147483647;
-    double expected =
-        ((double)(b & 0x1FFFFFFC) + (double)(d & 0x1FFFFFF8) / 134217728.0) / 536870912.0;
-    EXPECT_DOUBLE_EQ(RandomUnit(), expected);
-    EXPECT_EQ(RandomState(), d);
-    // A large state where the naive product would overflow 32 bits.
+TEST(Random, ParkMillerKnownSequence) {
+    // The minimal standard sequence x' = 48271 x mod (2^31 - 1) from seed 1,
+    // worked out with plain 64-bit products (x * 48271 fits easily):
+    //   48271, 182605794, 1291394886, 1914720637, 2078669041, ...
+    // A unit draw takes two steps, so the state after each draw is every
+    // second member.
+    SeedRandom(1);
+    double u1 = RandomUnit();
+    EXPECT_EQ(RandomState(), 182605794);
+    double u2 = RandomUnit();
+    EXPECT_EQ(RandomState(), 1914720637);
+    // The draw joins the high bits of both steps:
+    // ((48271 & 0x1FFFFFFC) + (182605794 & 0x1FFFFFF8) / 2^27) / 2^29.
+    EXPECT_EQ(u1, 8.990869022751369e-05);
+    // ((1291394886 & 0x1FFFFFFC) + (1914720637 & 0x1FFFFFF8) / 2^27) / 2^29.
+    EXPECT_EQ(u2, 0.4054104206446193);
+    RandomUnit(); // steps 5 (2078669041) and 6 (407355683)
+    EXPECT_EQ(RandomState(), 407355683);
+    // A state next to the modulus, where a 32-bit product would overflow:
+    // (m - 1) * 48271 = -48271 = 2147435376 (mod m), then
+    // -48271^2 = -(2330089441 - m) = 1964877853 (mod m).
     SeedRandom(2147483646);
-    b = (2147483646LL * 48271) % 2147483647;
-    d = (b * 48271) % 2147483647;
     RandomUnit();
-    EXPECT_EQ(RandomState(), d);
+    EXPECT_EQ(RandomState(), 1964877853);
+    // Dice from seed 1: a + floor(unit * (b - a + 1)).
+    SeedRandom(1);
+    std::vector<int> dice;
+    for (int i = 0; i < 6; ++i) dice.push_back(RandomRange(1, 6));
+    EXPECT_EQ(dice, (std::vector<int>{1, 3, 6, 1, 1, 3}));
+    SeedRandom(1);
+    std::vector<int> small;
+    for (int i = 0; i < 4; ++i) small.push_back(RandomRange(1, -2)); // bounds in either order
+    EXPECT_EQ(small, (std::vector<int>{-2, -1, 1, -2}));
 }
 
 TEST(Random, UnitStaysInHalfOpenRange) {

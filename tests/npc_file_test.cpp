@@ -92,8 +92,16 @@ TEST_F(NpcFileTest, FieldsPositionsAndPages) {
     EXPECT_EQ(n[0]->x2, 5);
     EXPECT_EQ(n[0]->SFrame, 6);
     EXPECT_EQ(n[0]->Ereignis, 1);
-    // The same ID shares pictures and speech.
-    EXPECT_EQ(n[2]->Sprech[1], n[0]->Sprech[1]);
+    // The same ID shares pictures and speech: the third record (ID 1) gets
+    // NPC1's picture and "Hallo.", not Runa's.
+    EXPECT_EQ(n[2]->ID, 1);
+    EXPECT_EQ(n[0]->Sprech[1], u"Hallo.");
+    EXPECT_EQ(n[2]->Sprech[1], u"Hallo.");
+    EXPECT_NE(n[1]->Sprech[1], u"Hallo.");
+    ASSERT_NE(n[0]->Image, nullptr);
+    EXPECT_EQ(n[2]->Image, n[0]->Image);
+    EXPECT_NE(n[1]->Image, n[0]->Image);
+    EXPECT_EQ(n[2]->FaceImage, n[0]->FaceImage);
     // Tiles of the loaded map are marked; the cellar NPC marks nothing here.
     EXPECT_EQ(MapTiles(3, 4, 2), 1);
     EXPECT_EQ(MapTiles(5, 5, 2), 1);

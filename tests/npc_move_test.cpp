@@ -1,6 +1,8 @@
 // NPCs wandering in their rectangles.
 #include "test_support.h"
 
+#include <set>
+
 #include "story/story.h"
 #include "world/world.h"
 
@@ -59,10 +61,15 @@ TEST_F(NpcMoveTest, StepOfSpeedFourTakesTwelveFrames) {
 
 TEST_F(NpcMoveTest, StandingNpcNeverMoves) {
     n->Zufall = 0;
+    n->MoveStart = Millis() - 5000; // a step would be due at once
     Frame(600);
     EXPECT_EQ(n->px, 10);
     EXPECT_EQ(n->py, 10);
     EXPECT_EQ(n->aa, 0);
+    // The same NPC set wandering walks off within the same time.
+    n->Zufall = 1;
+    Frame(600);
+    EXPECT_TRUE(n->px != 10 || n->py != 10 || n->aa != 0);
 }
 
 TEST_F(NpcMoveTest, StaysInsideRectangleAndOffPlayersLines) {
@@ -84,6 +91,63 @@ TEST_F(NpcMoveTest, SingleTileRectangleKeepsItInPlace) {
     Frame(60 * 30);
     EXPECT_EQ(n->px, 10);
     EXPECT_EQ(n->py, 10);
+    EXPECT_EQ(n->aa, 0);
+    // One tile more to the right, and within the same time it steps there.
+    n->x2 = 11;
+    int guard = 0;
+    while (n->px == 10 && guard++ < 60 * 30) Frame();
+    EXPECT_EQ(n->px, 11);
+    EXPECT_EQ(n->py, 10);
+}
+
+TEST_F(NpcMoveTest, NeverStepsIntoThePlayersRowOrColumn) {
+    // The player stands inside the rectangle: neither his row nor his
+    // column is ever entered, though the NPC roams the rest of it.
+    Player->px = 12;
+    Player->py = 8;
+    n->MoveStart = Millis() - 5000;
+    std::set<std::pair<int, int>> seen;
+    for (int i = 0; i < 60 * 240; ++i) {
+        Frame();
+        ASSERT_NE((int)n->px, 12);
+        ASSERT_NE((int)n->py, 8);
+        seen.insert({(int)n->px, (int)n->py});
+    }
+    // It does move: several tiles of its corner were visited.
+    EXPECT_GT(seen.size(), 5u);
+}
+
+TEST_F(NpcMoveTest, KeepsToTheMapAtAllFourEdges) {
+    // A rectangle larger than the map: the NPC reaches row and column 0 but
+    // never the last row or column (MapWidth, MapHeight).
+    n->x1 = -5, n->x2 = MapWidth + 5, n->y1 = -5, n->y2 = MapHeight + 5;
+    Player->px = 100; // off the map: no row or column barred
+    Player->py = 100;
+    Put(MapWidth - 2, MapHeight - 2);
+    n->MoveStart = Millis() - 5000;
+    int maxX = 0, maxY = 0;
+    for (int i = 0; i < 60 * 400; ++i) {
+        Frame();
+        ASSERT_LT((int)n->px, MapWidth);
+        ASSERT_LT((int)n->py, MapHeight);
+        maxX = std::max(maxX, (int)n->px);
+        maxY = std::max(maxY, (int)n->py);
+    }
+    EXPECT_EQ(maxX, MapWidth - 1);
+    EXPECT_EQ(maxY, MapHeight - 1);
+    n->aa = 0; // picked up and put down elsewhere
+    n->xo = 0;
+    Put(1, 1);
+    int minX = 99, minY = 99;
+    for (int i = 0; i < 60 * 400; ++i) {
+        Frame();
+        ASSERT_GE((int)n->px, 0);
+        ASSERT_GE((int)n->py, 0);
+        minX = std::min(minX, (int)n->px);
+        minY = std::min(minY, (int)n->py);
+    }
+    EXPECT_EQ(minX, 0);
+    EXPECT_EQ(minY, 0);
 }
 
 TEST_F(NpcMoveTest, WalksThroughTheWalkingFrames) {

@@ -175,3 +175,78 @@ TEST_F(WalkTest, OccupiedNeighbourBlocksLikeAWall) {
     EXPECT_EQ((int)Player->px, 10);
     EXPECT_GE(Player->ppx, 480 - 9);
 }
+
+TEST_F(WalkTest, UpFromAShiftedStandUsesTheOwnCellException) {
+    // Twelve pixels right of his cell's edge, the upper-left probe still
+    // lies in his own (occupied) cell and the upper-right one in the free
+    // cell to his right: the own-cell exception lets him walk up.
+    InjectKey(VK_RIGHT, true);
+    Frame(4); // a pending step, then four steps of 3 pixels
+    InjectKey(VK_RIGHT, false);
+    Frame(2);
+    ASSERT_EQ(Player->ppx, 480 + 12);
+    ASSERT_EQ((int)Player->px, 10);
+    ASSERT_EQ(Player->aa, 0);
+    InjectKey(VK_UP, true);
+    Frame(10);
+    EXPECT_EQ(Player->SFrame, 0);
+    EXPECT_LT(Player->ppy, 480 - 20);
+    EXPECT_EQ(Player->ppx, 480 + 12);
+}
+
+TEST_F(WalkTest, CellChangesOneStepBeforeTheMiddle) {
+    // The cell is rounded from the pixel position plus one step: at speed 3
+    // he enters the next cell 21 pixels (not 24) into the way, whichever
+    // way he walks, as the step is always added.
+    auto switchAt = [](int key) {
+        int start = (int)Player->px;
+        InjectKey(key, true);
+        int guard = 0;
+        while ((int)Player->px == start && guard++ < 60) Frame();
+        InjectKey(key, false);
+        int at = Player->ppx;
+        Frame(3);
+        return at;
+    };
+    EXPECT_EQ(switchAt(VK_RIGHT), 480 + 21);
+    Place(10, 10);
+    // Leftwards the same added step delays it: 30 pixels, not 27.
+    EXPECT_EQ(switchAt(VK_LEFT), 480 - 30);
+    // Down as well.
+    Place(10, 10);
+    InjectKey(VK_DOWN, true);
+    int guard = 0;
+    while ((int)Player->py == 10 && guard++ < 60) Frame();
+    InjectKey(VK_DOWN, false);
+    EXPECT_EQ(Player->ppy, 480 + 21);
+}
+
+TEST_F(WalkTest, CameraStopsScrollingDownOneCellBeforeTheBottom) {
+    // Downwards the camera follows only while the player is more than half
+    // a screen and one cell above the map's bottom.
+    Place(10, 20);
+    CameraX = 0;
+    CameraY = Player->ppy - 384;
+    InjectKey(VK_DOWN, true);
+    int limit = MapHeight * 48 - 384 - 48;
+    int lastCam = CameraY;
+    int followed = 0;
+    for (int i = 0; i < 400; ++i) {
+        int before = Player->ppy;
+        Frame();
+        if (Player->ppy == before) continue;
+        // Each step compares the new position with the bound.
+        if (Player->ppy < limit && Player->ppy > 384) {
+            ASSERT_EQ(CameraY, lastCam + 3) << "at ppy " << Player->ppy;
+            ++followed;
+        } else {
+            ASSERT_EQ(CameraY, lastCam) << "at ppy " << Player->ppy;
+        }
+        lastCam = CameraY;
+    }
+    InjectKey(VK_DOWN, false);
+    EXPECT_GT(followed, 100);
+    EXPECT_GT(Player->ppy, limit + 48);       // he walked on to the bottom
+    EXPECT_EQ(CameraY, limit - 3 - 384);      // from his last step below the bound
+    EXPECT_LT(CameraY, MapHeight * 48 - 768); // short of the clamp
+}

@@ -3,7 +3,9 @@
 #include "test_support.h"
 
 #include "data/collections.h"
+#include "data/window_state.h"
 #include "shell/shell.h"
+#include "ui/ui.h"
 #include "world/world.h"
 #include "data/geometry.h"
 
@@ -81,4 +83,103 @@ TEST_F(WorldFrameTest, EnemyInFrontOfThePlayerKeepsItsHitFlash) {
     // The figure turns red: many pixels change, and none keeps its green.
     EXPECT_GT(changed, 300);
     EXPECT_EQ(green, 0);
+}
+
+namespace {
+// One frame with KEY pressed and released before it.
+void TapFrame(int key) {
+    InjectKey(key, true);
+    InjectKey(key, false);
+    RunFrame();
+}
+} // namespace
+
+TEST_F(WorldFrameTest, WindowKeyClosesTheOtherWindows) {
+    TapFrame(VK_J);
+    EXPECT_EQ(JournalOpen, 1);
+    TapFrame(VK_C); // the sheet replaces the journal
+    EXPECT_EQ(SheetOpen, 1);
+    EXPECT_EQ(JournalOpen, 0);
+    TapFrame(VK_I); // the inventory replaces the sheet
+    EXPECT_EQ(InventoryOpen, 1);
+    EXPECT_EQ(SheetOpen, 0);
+    TapFrame(VK_J); // the journal replaces the inventory
+    EXPECT_EQ(JournalOpen, 1);
+    EXPECT_EQ(InventoryOpen, 0);
+    TapFrame(VK_C);
+    TapFrame(VK_J); // and the sheet
+    EXPECT_EQ(JournalOpen, 1);
+    EXPECT_EQ(SheetOpen, 0);
+    TapFrame(VK_J); // its own key closes it again
+    EXPECT_EQ(JournalOpen, 0);
+    EXPECT_EQ(InventoryOpen + SheetOpen, 0);
+    EXPECT_EQ(PointerShown, 0);
+}
+
+TEST_F(WorldFrameTest, NoWindowOpensWhileTrading) {
+    MerchantItems = new TList<void*>;
+    TradeOpen = 1;
+    for (int key : {VK_I, VK_C, VK_J}) TapFrame(key);
+    EXPECT_EQ(InventoryOpen, 0);
+    EXPECT_EQ(SheetOpen, 0);
+    EXPECT_EQ(JournalOpen, 0);
+    EXPECT_EQ(PointerShown, 1); // the trade window keeps its pointer
+    TradeOpen = 0;
+    TapFrame(VK_I); // once trade is over the key works again
+    EXPECT_EQ(InventoryOpen, 1);
+}
+
+TEST_F(WorldFrameTest, LastHeldHotkeyInBarOrderWins) {
+    // The start-up bar: slot 2 holds weapon 4, slot 5 weapon 8, slot 6
+    // weapon 7, slot 7 is empty.
+    ASSERT_EQ(Hotkeys[1]->ID, 4);
+    ASSERT_EQ(Hotkeys[4]->ID, 8);
+    ASSERT_EQ(Hotkeys[6]->ID, 0);
+    // Pressed in either order, the later slot wins.
+    InjectKey(VK_0 + 5, true);
+    InjectKey(VK_0 + 2, true);
+    HotkeyKeys();
+    EXPECT_EQ(SelectedHotkey, 5);
+    ASSERT_TRUE(CurrentWeapon);
+    EXPECT_EQ(CurrentWeapon, FindWeaponByItemId(8));
+    FlushInput();
+    InjectKey(VK_0 + 2, true);
+    InjectKey(VK_0 + 5, true);
+    InjectKey(VK_0 + 7, true); // an empty slot is never chosen
+    HotkeyKeys();
+    EXPECT_EQ(SelectedHotkey, 5);
+    FlushInput();
+    // Three held: the last of them in the bar.
+    InjectKey(VK_0 + 6, true);
+    InjectKey(VK_0 + 1, true);
+    InjectKey(VK_0 + 2, true);
+    HotkeyKeys();
+    EXPECT_EQ(SelectedHotkey, 6);
+    EXPECT_EQ(CurrentWeapon, FindWeaponByItemId(7));
+    FlushInput();
+}
+
+TEST_F(WorldFrameTest, NpcsStandStillWhileADialogueIsOpen) {
+    TCharakter* n = nullptr;
+    for (TCharakter* c : *NpcList)
+        if (c->MapName == CurrentMapName && c->Zufall == 1) n = c;
+    ASSERT_TRUE(n) << "no wandering NPC on the start map";
+    float x = n->px, y = n->py;
+    n->MoveStart = Millis() - 5000; // a step is due at once
+    DialogueOpen = 1;
+    for (int i = 0; i < 300; ++i) {
+        RunFrame();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_EQ(n->px, x);
+    EXPECT_EQ(n->py, y);
+    EXPECT_EQ(n->aa, 0);
+    // Once it is closed, the same NPC wanders on.
+    DialogueOpen = 0;
+    int guard = 0;
+    while (n->px == x && n->py == y && guard++ < 600) {
+        RunFrame();
+        SetVirtualMillis(Millis() + 16);
+    }
+    EXPECT_TRUE(n->px != x || n->py != y);
 }
