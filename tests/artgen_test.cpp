@@ -1,6 +1,7 @@
 // The picture generator: its output must not depend on anything but the
 // program (two runs give the same bytes), and every picture the game loads
 // must come out with the size the game's loaders cut into cells.
+#include "item_pictures.h"
 #include "test_support.h"
 
 #include <algorithm>
@@ -78,10 +79,17 @@ struct Layout {
 // their whole size is pinned as one cell.
 const std::vector<std::pair<std::string, Layout>>& Layouts() {
     static const std::vector<std::pair<std::string, Layout>> k = {
-        // startup.cpp: the player's layers, 12 cells of 48 x 64 and 72 x 96
+        // startup.cpp: the player's layers, 12 cells of 48 x 64 and 72 x 96;
+        // armour, helmets and shields are worn as layers of the same kind
         {R"(Grafik/(Charakter|Items)/(Körper_Mensch|Gesicht1|Haare3|Startkleidung)\.png)",
          {48, 64, 3, 4}},
+        {R"(Grafik/Items/(Lederwams|Kettenhemd|Plattenpanzer|Lederkappe|Eisenhelm|Holzschild|Eisenschild)\.png)",
+         {48, 64, 3, 4}},
         {R"(Grafik/(Charakter|Items)/Groß/[^/]+\.png)", {72, 96, 3, 4}},
+        // every other item has one 48 x 48 inventory picture, every spell a
+        // 48 x 48 page in the spell book
+        {R"(Grafik/Items/[^/]+\.png)", {48, 48, 1, 1}},
+        {R"(Grafik/Zauber/[^/]+\.png)", {48, 48, 1, 1}},
         // npc_file.cpp and enemy_file.cpp: 12 cells of 72 x 96
         {R"(Grafik/NPCs/Charaktere/NPC[0-9]+\.png)", {72, 96, 3, 4}},
         {R"(Grafik/Gegner/Gegner[0-9]+\.png)", {72, 96, 3, 4}},
@@ -166,9 +174,12 @@ TEST(Artgen, EveryLoadedPictureHasTheLoadersLayout) {
         EXPECT_GT(w, 0) << f;
         EXPECT_GT(h, 0) << f;
     }
-    // every sized rule meets at least one picture the game loads
+    // every sized rule meets at least one picture the game loads or one
+    // of the item pictures the item catalogue will name
+    std::vector<std::string> known = loaded;
+    for (const std::string& f : testsupport::ItemPictureFiles()) known.push_back(f);
     for (const auto& [pattern, layout] : Layouts()) {
-        bool used = std::any_of(loaded.begin(), loaded.end(), [&](const std::string& f) {
+        bool used = std::any_of(known.begin(), known.end(), [&](const std::string& f) {
             return std::regex_match(f, std::regex(pattern));
         });
         EXPECT_TRUE(used) << pattern << " matches nothing the game loads";

@@ -3,6 +3,7 @@
 // weapons and spells (Grafik/Icons/). Everything lies on the white mask.
 #pragma once
 
+#include "canvas.h"
 #include "output.h"
 
 namespace art {
@@ -15,6 +16,12 @@ namespace combat {
 void MakeEnemyImages(const PictureSink& sink);  // combat_enemies.cpp
 void MakeEffectImages(const PictureSink& sink); // combat_effects.cpp
 void MakeIconImages(const PictureSink& sink);   // combat_icons.cpp
+
+// The pictures of the spells' icons, also painted on the spell-book pages:
+// `scale` picture pixels per icon pixel, the 40 x 40 icon's top left corner
+// at (ox, oy).
+enum class SpellEmblem { Fireball, Healing, Ice, SpiritWolf };
+void PaintSpellEmblem(SpellEmblem e, Canvas& cv, int ox, int oy, float scale);
 
 } // namespace combat
 

@@ -123,11 +123,29 @@ Pixmap HuntingBow() {
     return Render(L);
 }
 
-Pixmap FieldIcon(const std::function<float(float, float)>& field, const Ramp& ramp, Color rim) {
-    Canvas cv(kSize, kSize);
-    PaintField(cv, 0, 0, kSize, kSize, field, ramp, 0.06f);
-    Rim(cv, 0, 0, kSize, kSize, rim);
-    return cv.ToPixmap(kMaskWhite);
+// Where an emblem is painted: `scale` picture pixels per icon pixel, the
+// icon's top left corner at (ox, oy).
+struct Place {
+    Canvas& cv;
+    int ox, oy;
+    float scale;
+};
+
+void FieldEmblem(const Place& at, const std::function<float(float, float)>& field, const Ramp& ramp,
+                 Color rim) {
+    // painted alone first, so that the rim rings the emblem only
+    Canvas own(at.cv.Width(), at.cv.Height());
+    const float ox = static_cast<float>(at.ox), oy = static_cast<float>(at.oy), s = at.scale;
+    PaintField(
+        own, 0, 0, own.Width(), own.Height(),
+        [&](float x, float y) { return field((x - ox) / s, (y - oy) / s); }, ramp, 0.06f);
+    Rim(own, 0, 0, own.Width(), own.Height(), rim);
+    at.cv.Blit(own, 0, 0);
+}
+
+void PartsEmblem(const Place& at, PartList& L) {
+    int size = static_cast<int>(std::ceil(kSize * at.scale));
+    RenderParts(L.Parts(), at.cv, RenderArea{at.ox, at.oy, size, size, at.scale}, kCombatShading);
 }
 
 float IconGlow(float x, float y, Vec2 c, float r) {
@@ -135,12 +153,13 @@ float IconGlow(float x, float y, Vec2 c, float r) {
     return d >= 1.0f ? 0.0f : 1.0f - d;
 }
 
-Pixmap FireballIcon() {
+void FireballIcon(const Place& at) {
     const Ramp fire{{{0.0f, pal::fx::kDarkRed},
                      {0.3f, pal::fx::kRust},
                      {0.65f, pal::fx::kTanFireballIcon},
                      {1.0f, pal::fx::kPaleGoldFireballIcon}}};
-    return FieldIcon(
+    FieldEmblem(
+        at,
         [](float x, float y) {
             // a ball with flames trailing to the upper right
             float ball = IconGlow(x, y, {16, 24}, 12.5f);
@@ -154,12 +173,13 @@ Pixmap FireballIcon() {
         fire, pal::fx::kDeepRed);
 }
 
-Pixmap HealingIcon() {
+void HealingIcon(const Place& at) {
     const Ramp gold{{{0.0f, pal::fx::kDarkOlive},
                      {0.35f, pal::fx::kGreen},
                      {0.7f, pal::fx::kLightGoldHealingIcon},
                      {1.0f, pal::fx::kPaleGoldHealingIcon}}};
-    return FieldIcon(
+    FieldEmblem(
+        at,
         [](float x, float y) {
             // a glowing cross with a few sparkles
             float dx = std::fabs(x - 20.0f), dy = std::fabs(y - 21.0f);
@@ -177,7 +197,7 @@ Pixmap HealingIcon() {
         gold, pal::fx::kDeepOlive);
 }
 
-Pixmap IceIcon() {
+void IceIcon(const Place& at) {
     PartList L;
     L.Begin(1);
     const Color light = pal::fx::kPaleSkyLight, mid = pal::fx::kLightSkyMid, dark = pal::fx::kSky;
@@ -191,10 +211,10 @@ Pixmap IceIcon() {
         L.Add(Poly({c, {mid2.x + n.x * 3.6f, mid2.y + n.y * 3.6f}, tip}), light);
         L.Add(Poly({c, tip, {mid2.x - n.x * 3.6f, mid2.y - n.y * 3.6f}}), k % 2 ? mid : dark);
     }
-    return Render(L);
+    PartsEmblem(at, L);
 }
 
-Pixmap SpiritWolfIcon() {
+void SpiritWolfIcon(const Place& at) {
     PartList L;
     const Color fur = pal::fx::kLightSkyFur, pale = pal::fx::kPaleSkyPale,
                 deep = pal::fx::kBlueDeep;
@@ -216,10 +236,34 @@ Pixmap SpiritWolfIcon() {
         L.Add(Oval({20.0f + e * 5.0f, 20.0f}, 0.8f, 1.2f), pal::fx::kBlue, false);
     }
     L.Add(Oval({20, 32}, 3.0f, 2.1f), pal::fx::kBlueSpiritWolfIcon, false);
-    return Render(L);
+    PartsEmblem(at, L);
+}
+
+Pixmap SpellIcon(SpellEmblem e) {
+    Canvas cv(kSize, kSize);
+    PaintSpellEmblem(e, cv, 0, 0, 1.0f);
+    return cv.ToPixmap(kMaskWhite);
 }
 
 } // namespace
+
+void PaintSpellEmblem(SpellEmblem e, Canvas& cv, int ox, int oy, float scale) {
+    const Place at{cv, ox, oy, scale};
+    switch (e) {
+    case SpellEmblem::Fireball:
+        FireballIcon(at);
+        break;
+    case SpellEmblem::Healing:
+        HealingIcon(at);
+        break;
+    case SpellEmblem::Ice:
+        IceIcon(at);
+        break;
+    case SpellEmblem::SpiritWolf:
+        SpiritWolfIcon(at);
+        break;
+    }
+}
 
 void MakeIconImages(const PictureSink& sink) {
     const std::string dir = "Grafik/Icons/";
@@ -229,10 +273,10 @@ void MakeIconImages(const PictureSink& sink) {
     sink(dir + "Streitkolben.png", Mace());
     sink(dir + "Dolch.png", Dagger());
     sink(dir + "Jagdbogen.png", HuntingBow());
-    sink(dir + "Feuerball.png", FireballIcon());
-    sink(dir + "Heilung.png", HealingIcon());
-    sink(dir + "Eisstoss.png", IceIcon());
-    sink(dir + "Geisterwolf.png", SpiritWolfIcon());
+    sink(dir + "Feuerball.png", SpellIcon(SpellEmblem::Fireball));
+    sink(dir + "Heilung.png", SpellIcon(SpellEmblem::Healing));
+    sink(dir + "Eisstoss.png", SpellIcon(SpellEmblem::Ice));
+    sink(dir + "Geisterwolf.png", SpellIcon(SpellEmblem::SpiritWolf));
 }
 
 } // namespace art::combat

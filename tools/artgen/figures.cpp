@@ -12,34 +12,6 @@ namespace art {
 
 namespace {
 
-constexpr float kDesignW = 72.0f;
-constexpr float kCx = 36.0f;   // horizontal centre of the figure
-constexpr float kFeet = 89.0f; // the soles; a smaller figure shrinks towards them
-
-enum class Facing { Up, Right, Down, Left };
-
-// Joint positions of one pose. Index 0 is the figure's left side, 1 its right.
-struct Skeleton {
-    Facing facing = Facing::Down;
-    int dir = 1;       // side views: +1 faces right, -1 faces left
-    bool side = false; // a side view
-    int nearSide = 1;  // side views: the side turned towards the viewer
-    Vec2 head;
-    float headRx = 10, headRy = 10.5f;
-    Vec2 neckTop, neckBottom;
-    std::vector<Vec2> torso; // polygon, rounded by 1.5 when drawn
-    Vec2 shoulder[2], elbow[2], hand[2];
-    Vec2 hip[2], knee[2], ankle[2];
-    Vec2 foot[2];
-    float footRx[2] = {3.6f, 3.6f}, footRy[2] = {2.6f, 2.6f};
-    float legFwd[2] = {0, 0};
-    float pixel = 1.0f;  // design units per picture pixel
-    float bob = 0.0f;    // the dip of the stepping frames
-    float height = 1.0f; // body height factor
-    // Where a height given for a full-sized, standing figure ends up.
-    float Y(float y) const { return height == 1.0f ? y + bob : kFeet - (kFeet - y) * height + bob; }
-};
-
 Skeleton MakeFullSizeSkeleton(Facing facing, int frame, float build, float pixel) {
     Skeleton s;
     s.pixel = pixel;
@@ -1086,13 +1058,14 @@ std::vector<Part> BuildFigure(const FigureLook& look, Facing facing, int frame, 
 } // namespace
 
 Pixmap MakeFigureStrip(const FigureLook& look, unsigned include, unsigned keep, int cellW,
-                       int cellH, Color mask) {
+                       int cellH, Color mask, const WornParts& worn) {
     Canvas strip(cellW * 3, cellH * 4);
     float scale = cellW / kDesignW;
     const Facing rows[4] = {Facing::Up, Facing::Right, Facing::Down, Facing::Left};
     for (int row = 0; row < 4; ++row)
         for (int frame = 0; frame < 3; ++frame) {
             std::vector<Part> groups = BuildFigure(look, rows[row], frame, 1.0f / scale);
+            if (worn) worn(MakeSkeleton(rows[row], frame, look, 1.0f / scale), groups);
             RenderArea area{frame * cellW, row * cellH, cellW, cellH, scale, include, keep};
             RenderParts(std::move(groups), strip, area, kFigureShading);
         }

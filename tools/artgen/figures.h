@@ -11,11 +11,15 @@
 #pragma once
 
 #include "color.h"
+#include "figure_pose.h"
 #include "palette.h"
+#include "parts.h"
 
 #include "media/media.h"
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace art {
 
@@ -25,6 +29,7 @@ enum FigureLayer : unsigned {
     kLayerHair = 4,
     kLayerClothes = 8,
     kLayerAll = 15,
+    kLayerWorn = 16, // armour, helmets and shields put on over the rest
 };
 
 // Bun: pulled back into a knot at the back of the head; Braids: two thick
@@ -104,8 +109,11 @@ struct FigureLook {
 // every layer up to L and keep = L; a finished NPC with kLayerAll for both.
 // `mask` is the colour of the empty background (green for the player's
 // layers, white for NPCs and enemies).
+// `worn` adds the parts of things worn over the figure (in kLayerWorn) for
+// each pose.
+using WornParts = std::function<void(const Skeleton& pose, std::vector<Part>& out)>;
 Pixmap MakeFigureStrip(const FigureLook& look, unsigned include, unsigned keep, int cellW,
-                       int cellH, Color mask = kMaskGreen);
+                       int cellH, Color mask = kMaskGreen, const WornParts& worn = {});
 
 // The player's look (a human in starting clothes, short brown hair).
 FigureLook PlayerLook();

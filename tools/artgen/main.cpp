@@ -1,12 +1,14 @@
 // vessara-artgen OUTDIR: paints every picture the game loads from Grafik/
 // (interface images, the player's figure strips, the NPCs' figures and
-// portraits, the two tilesets, the enemies, the combat pictures and the
-// weapon and spell icons) and writes them as PNG files below OUTDIR.
+// portraits, the two tilesets, the enemies, the combat pictures, the weapon
+// and spell icons, the items, armour and shields and the spell-book pages)
+// and writes them as PNG files below OUTDIR.
 // The output depends on nothing but this program: all randomness uses fixed
 // seeds.
 #include "combat.h"
 #include "figures.h"
 #include "interface.h"
+#include "items.h"
 #include "npcs.h"
 #include "output.h"
 #include "tiles.h"
@@ -77,11 +79,12 @@ int main(int argc, char** argv) {
     art::MakeNpcImages(sink);
     art::MakeTilesets(sink);
     art::MakeCombatImages(sink);
+    art::MakeItemImages(sink);
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - start)
                   .count();
     if (std::getenv("VESSARA_VERBOSE"))
-        std::printf("vessara-artgen: %d pictures written to %s in %lld ms\n", written, outDir.c_str(),
-                static_cast<long long>(ms));
+        std::printf("vessara-artgen: %d pictures written to %s in %lld ms\n", written,
+                    outDir.c_str(), static_cast<long long>(ms));
     return failed ? 1 : 0;
 }

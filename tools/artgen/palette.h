@@ -171,6 +171,12 @@ constexpr Color kRunaBelt = Rgb(60, 44, 34);
 constexpr Color kRunaBoots = Rgb(52, 44, 40);
 constexpr Color kStrangerBelt = Rgb(40, 30, 26);
 constexpr Color kStrangerBoots = Rgb(40, 34, 30);
+constexpr Color kJerkin = Rgb(132, 86, 48);
+constexpr Color kJerkinDark = Rgb(96, 60, 34);
+constexpr Color kJerkinStitch = Rgb(204, 170, 116);
+constexpr Color kCap = Rgb(124, 82, 46);
+constexpr Color kShieldStrap = Rgb(88, 56, 32);
+constexpr Color kGrip = Rgb(74, 48, 30);
 } // namespace leather
 
 // ---- metal: steel, iron, gold, bronze
@@ -193,6 +199,16 @@ constexpr Color kRust = Rgb(150, 78, 40);
 constexpr Color kTan = Rgb(200, 166, 74);
 constexpr Color kTanLongsword = Rgb(212, 176, 80);
 constexpr Color kWarmGrey = Rgb(150, 140, 120);
+constexpr Color kCoinGold = Rgb(232, 188, 64);
+constexpr Color kCoinGoldDark = Rgb(186, 136, 40);
+constexpr Color kCopper = Rgb(196, 112, 64);
+constexpr Color kSilver = Rgb(196, 202, 212);
+constexpr Color kIron = Rgb(128, 134, 146);
+constexpr Color kIronDark = Rgb(92, 96, 108);
+constexpr Color kMail = Rgb(150, 156, 166);
+constexpr Color kPlate = Rgb(176, 184, 198);
+constexpr Color kPlateRivet = Rgb(226, 230, 238);
+constexpr Color kArrowHead = Rgb(120, 126, 136);
 } // namespace metal
 
 // ---- wood
@@ -247,6 +263,9 @@ constexpr Color kTanBand = Rgb(206, 168, 72);
 constexpr Color kTanChest = Rgb(236, 190, 70);
 constexpr Color kTanStump = Rgb(200, 160, 108);
 constexpr Color kWarmGrey = Rgb(156, 150, 140);
+constexpr Color kShieldPlank = Rgb(168, 116, 64);
+constexpr Color kArrowShaft = Rgb(196, 156, 100);
+constexpr Color kCork = Rgb(176, 132, 82);
 } // namespace wood
 
 // ---- straw, wicker and rope
@@ -259,6 +278,7 @@ constexpr Color kLightTan = Rgb(236, 206, 120);
 constexpr Color kTan = Rgb(180, 156, 110);
 constexpr Color kTanHayBale = Rgb(214, 182, 92);
 constexpr Color kTanSack = Rgb(190, 166, 120);
+constexpr Color kCord = Rgb(150, 108, 66);
 } // namespace straw
 
 // ---- grass, leaves and bushes
@@ -395,6 +415,19 @@ constexpr Color kWarmGreyWellSmall2 = Rgb(140, 136, 128);
 constexpr Color kWarmGreyWellSmall3 = Rgb(160, 156, 146);
 } // namespace water
 
+// ---- glass, potions, gems and feathers
+namespace glass {
+constexpr Color kFlask = Rgb(196, 214, 222);
+constexpr Color kGlint = Rgb(254, 254, 254);
+constexpr Color kHealing = Rgb(204, 36, 44);
+constexpr Color kMana = Rgb(44, 90, 210);
+constexpr Color kEmerald = Rgb(60, 170, 96);
+constexpr Color kSapphire = Rgb(70, 120, 230);
+constexpr Color kRuby = Rgb(200, 40, 52);
+constexpr Color kFeather = Rgb(232, 226, 212);
+constexpr Color kFeatherRed = Rgb(180, 52, 44);
+} // namespace glass
+
 // ---- fur of the wolves
 namespace fur {
 constexpr Color kBlue = Rgb(52, 84, 150);
@@ -413,6 +446,9 @@ constexpr Color kPaleSkySpiritWolf = Rgb(196, 230, 252);
 constexpr Color kPaleSkySpiritWolf2 = Rgb(204, 232, 250);
 constexpr Color kPaleSkySpiritWolf3 = Rgb(236, 252, 255);
 constexpr Color kTan = Rgb(214, 156, 54);
+constexpr Color kPelt = Rgb(150, 150, 154);
+constexpr Color kPeltBelly = Rgb(198, 194, 186);
+constexpr Color kPeltDark = Rgb(104, 104, 110);
 } // namespace fur
 
 // ---- bone
