@@ -92,3 +92,8 @@ void DrawRect(double x, double y, double w, double h) {
     SDL_FRect rect{(float)x, (float)y, (float)sw, (float)sh};
     if (!DrawingSkipped()) SDL_RenderFillRectF(r, &rect);
 }
+
+void ResetDrawingState() {
+    media::State() = media::DrawState();
+    SetDrawingSkipped(false);
+}

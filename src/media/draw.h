@@ -10,6 +10,9 @@ struct Font;
 
 enum BlendMode { MASKBLEND = 1, SOLIDBLEND = 2, ALPHABLEND = 3, LIGHTBLEND = 4, SHADEBLEND = 5 };
 
+// White, opaque, mask blending, scale 1, black clear colour, no mask
+// colour, no font: the drawing state a fresh window starts with.
+void ResetDrawingState();
 void SetColor(int r, int g, int b);
 void SetAlpha(double a);
 void SetBlend(int mode);

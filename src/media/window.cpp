@@ -66,11 +66,16 @@ void SetWindowTitle(const Str& title) {
 
 void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/) {
     EnsureSdl();
-    g_width = width;
-    g_height = height;
-    P().OpenWindow(g_title, width, height, g_window, g_renderer);
-    SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_BLEND);
-    P().StartSound();
+    // A window of the same size that is already open is kept: every
+    // picture loaded so far lives in its renderer. Only the pacing restarts.
+    if (!g_renderer || width != g_width || height != g_height) {
+        if (g_renderer) throw PlatformError("SDL", "the window is open at another size");
+        g_width = width;
+        g_height = height;
+        P().OpenWindow(g_title, width, height, g_window, g_renderer);
+        SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_BLEND);
+        P().StartSound();
+    }
     if (hertz <= 0) hertz = 60;
     g_pacing.hertz = hertz;
     g_pacing.period = 1000 / hertz;

@@ -235,6 +235,7 @@ void LoadStartUpAssets() {
 }
 
 void ClearGameState() {
+    ResetDrawingState();
     ResetCollections();
     ResetMapState();
     ResetWindowState();
