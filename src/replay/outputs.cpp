@@ -15,8 +15,20 @@ std::string Resolve(const std::string& dir, const std::string& path) {
 }
 
 namespace {
+// "A..B" expects a number from A to B (both included).
+bool InRange(const std::string& found, const std::string& expected) {
+    size_t dots = expected.find("..");
+    char *e0 = nullptr, *e1 = nullptr, *e2 = nullptr;
+    std::string lo = expected.substr(0, dots), hi = expected.substr(dots + 2);
+    double a = strtod(lo.c_str(), &e1), b = strtod(hi.c_str(), &e2);
+    double v = strtod(found.c_str(), &e0);
+    if (lo.empty() || hi.empty() || found.empty() || *e0 || *e1 || *e2) return false;
+    return v >= a - 1e-9 && v <= b + 1e-9;
+}
+
 bool ValuesEqual(const std::string& found, const std::string& expected) {
     if (found == expected) return true;
+    if (expected.find("..") != std::string::npos) return InRange(found, expected);
     if (expected == "\"\"") return found.empty(); // "" stands for the empty text
     char *e1 = nullptr, *e2 = nullptr;
     double a = strtod(found.c_str(), &e1), b = strtod(expected.c_str(), &e2);

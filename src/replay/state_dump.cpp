@@ -27,6 +27,8 @@ Json PlayerJson() {
     j.Set("MP", Json::Num(p.MP));
     j.Set("MPMax", Json::Int(p.MPMax));
     j.Set("Level", Json::Int(p.Level));
+    j.Set("Angegriffen", Json::Int(p.Angegriffen));
+    j.Set("EffektVar", Json::Int(p.EffektVar));
     return j;
 }
 
@@ -78,6 +80,8 @@ Json EnemiesJson() {
         j.Set("Zufall", Json::Int(e->Zufall));
         j.Set("KITyp", Json::Int(e->KITyp));
         j.Set("FernkampfAngriff", Json::Int(e->FernkampfAngriff));
+        j.Set("Angegriffen", Json::Int(e->Angegriffen));
+        j.Set("EffektVar", Json::Int(e->EffektVar));
         list.Push(j);
     }
     return list;

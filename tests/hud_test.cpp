@@ -1,0 +1,56 @@
+// The HUD's duties beyond drawing: mana regeneration, the clamp of life and
+// mana to their maximum, and the readied spell's recharge.
+#include "test_support.h"
+
+#include "data/collections.h"
+#include "shell/shell.h"
+#include "ui/ui.h"
+
+TEST(Hud, ManaRegeneratesOnlyWithoutAWindow) {
+    ASSERT_EQ(testsupport::FreshGame(), "");
+    Player->MP = 20;
+    for (int i = 0; i < 240; ++i) RunFrame(); // 4 s: a point every 1.7 to 2 s
+    EXPECT_GE(Player->MP, 21);
+    EXPECT_LE(Player->MP, 23);
+    InventoryOpen = 1;
+    float before = Player->MP;
+    for (int i = 0; i < 240; ++i) RunFrame();
+    EXPECT_EQ(Player->MP, before);
+    InventoryOpen = 0;
+    Player->MP = -3; // below zero: no bar, no regeneration
+    for (int i = 0; i < 240; ++i) RunFrame();
+    EXPECT_EQ(Player->MP, -3);
+}
+
+TEST(Hud, LifeAndManaAreCutToTheirMaximum) {
+    ASSERT_EQ(testsupport::FreshGame(), "");
+    Player->HP = 80;
+    Player->MP = 70;
+    RunFrame();
+    EXPECT_EQ(Player->HP, Player->HPMax);
+    EXPECT_EQ(Player->MP, Player->MPMax);
+}
+
+TEST(Hud, ReadiedSpellRechargesOutsideWindows) {
+    ASSERT_EQ(testsupport::FreshGame(), "");
+    ASSERT_FALSE(SpellList->Empty());
+    TZauber* z = SpellList->First();
+    z->Ladung = 0;
+    z->Aufgeladen = 0;
+    z->Start = Millis();
+    CurrentWeapon = nullptr;
+    CurrentSpell = z;
+    JournalOpen = 1;
+    for (int i = 0; i < 120; ++i) DrawHud();
+    EXPECT_EQ(z->Ladung, 0); // a window stops the charge
+    JournalOpen = 0;
+    // Pause2 ms at most until the charge is full.
+    int frames = z->Pause2 / 16 + 2 * z->LadungMax + 2;
+    for (int i = 0; i < frames && z->Aufgeladen == 0; ++i) {
+        DrawHud();
+        SetVirtualMillis(Millis() + 17);
+    }
+    EXPECT_EQ(z->Aufgeladen, 1);
+    EXPECT_EQ(z->Ladung, z->LadungMax);
+    CurrentSpell = nullptr;
+}
