@@ -260,3 +260,14 @@ TEST(Screenshot, SavedPngReadsBack) {
     EXPECT_EQ(back.rgba[2], 30);
     SetClsColor(0, 0, 0);
 }
+
+TEST(Text, LatinOneTextComesFromOneTexture) {
+    EnsureHeadlessWindow();
+    Font* f = LoadFontFile(S(testsupport::GameDir() + "/Chancery.ttf"), 25, 4);
+    SetFont(f);
+    DrawString(u"Grüße aus Eschenfeld: Äpfel, Öl und Übermut für 12 Taler!", 10, 10);
+    EXPECT_EQ(FontTextureCount(f), 1);
+    DrawString(u"\u20AC", 10, 40); // the euro sign lies outside Latin-1
+    EXPECT_EQ(FontTextureCount(f), 2);
+    SetFont(nullptr);
+}

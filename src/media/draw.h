@@ -41,3 +41,6 @@ int ImageFramesOf(const Image* img);
 uint32_t ImagePixel(const Image* img, int frame, int x, int y);
 
 Font* LoadFontFile(const Str& path, int size, int style);
+// How many textures hold the glyphs the font has made so far (its atlas,
+// plus one per character outside it); for tests of the text cost.
+int FontTextureCount(Font* f);

@@ -1,5 +1,8 @@
-// Fonts: TrueType/OpenType and Windows bitmap fonts rasterised by FreeType
-// into one small texture per glyph, made when a character is first drawn.
+// Fonts: TrueType/OpenType and Windows bitmap fonts rasterised by FreeType.
+// The characters the game draws (printable Latin-1) of a font go into one
+// texture, its glyph atlas, made when the font first draws or measures
+// text: a line of text is then a run of copies from one texture, which the
+// renderer can batch. Any other character gets a small texture of its own.
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/image_internal.h"
@@ -7,6 +10,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -19,8 +23,15 @@ FT_Library g_ft = nullptr;
 struct Glyph {
     SDL_Texture* tex = nullptr;
     SDL_Texture* maskTex = nullptr;
+    SDL_Rect src{0, 0, 0, 0}; // the glyph's place in its texture
     int w = 0, h = 0, left = 0, top = 0;
     float advance = 0;
+};
+
+// A glyph's coverage before it becomes a texture.
+struct Raster {
+    Glyph metrics;
+    std::vector<uint8_t> alpha; // w x h
 };
 } // namespace
 
@@ -33,6 +44,7 @@ struct Font {
     bool smooth = true;
     bool builtin = false;
     std::unordered_map<char16_t, Glyph> glyphs;
+    bool atlasBuilt = false;
 };
 
 namespace {
@@ -44,11 +56,12 @@ FT_UInt GlyphIndex(Font* f, char16_t c) {
     return gi;
 }
 
-Glyph MakeGlyph(Font* f, char16_t c) {
-    Glyph g;
+Raster RasterGlyph(Font* f, char16_t c) {
+    Raster r;
+    Glyph& g = r.metrics;
     // Control characters (a line break that slipped into a text) take no
     // room and show nothing.
-    if (c < 32) return g;
+    if (c < 32) return r;
     if (f->builtin) {
         // The built-in font: a hollow box of 8 x 12 pixels for every character,
         // so that text drawn before any font is loaded still shows up.
@@ -56,48 +69,113 @@ Glyph MakeGlyph(Font* f, char16_t c) {
         g.h = 12;
         g.top = 12;
         g.advance = 9;
-        if (c == ' ') return g;
-        std::vector<uint8_t> px((size_t)g.w * g.h * 4, 255);
+        if (c == ' ') {
+            g.w = g.h = 0;
+            return r;
+        }
+        r.alpha.assign((size_t)g.w * g.h, 0);
         for (int y = 0; y < g.h; ++y)
             for (int x = 0; x < g.w; ++x) {
                 bool edge = x == 0 || y == 0 || x == g.w - 1 || y == g.h - 1;
-                px[((size_t)y * g.w + x) * 4 + 3] = edge ? 255 : 0;
+                r.alpha[(size_t)y * g.w + x] = edge ? 255 : 0;
             }
-        g.tex = media::MakeTexture(px.data(), g.w, g.h, g.w * 4, false);
-        return g;
+        return r;
     }
     FT_Int32 flags = FT_LOAD_RENDER | (f->smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
-    if (FT_Load_Glyph(f->face, GlyphIndex(f, c), flags) != 0) return g;
+    if (FT_Load_Glyph(f->face, GlyphIndex(f, c), flags) != 0) return r;
     FT_GlyphSlot s = f->face->glyph;
     g.advance = (float)s->advance.x / 64.0f;
     g.left = s->bitmap_left;
     g.top = s->bitmap_top;
     g.w = (int)s->bitmap.width;
     g.h = (int)s->bitmap.rows;
-    if (g.w == 0 || g.h == 0) return g;
-    std::vector<uint8_t> px((size_t)g.w * g.h * 4, 255);
-    bool partial = false;
+    if (g.w == 0 || g.h == 0) {
+        g.w = g.h = 0;
+        return r;
+    }
+    r.alpha.resize((size_t)g.w * g.h);
     for (int y = 0; y < g.h; ++y) {
         const unsigned char* row = s->bitmap.buffer + (ptrdiff_t)y * s->bitmap.pitch;
-        for (int x = 0; x < g.w; ++x) {
-            uint8_t a;
-            if (s->bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
-                a = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-            else
-                a = row[x];
-            if (a != 0 && a != 255) partial = true;
-            px[((size_t)y * g.w + x) * 4 + 3] = a;
-        }
+        for (int x = 0; x < g.w; ++x)
+            r.alpha[(size_t)y * g.w + x] = s->bitmap.pixel_mode == FT_PIXEL_MODE_MONO
+                                               ? ((row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0)
+                                               : row[x];
     }
-    g.tex = media::MakeTexture(px.data(), g.w, g.h, g.w * 4, true);
+    return r;
+}
+
+// White pixels with the coverage as alpha, and, where some coverage is
+// partial, a thresholded copy for mask blending.
+void MakeTextures(const std::vector<uint8_t>& alpha, int w, int h, SDL_Texture*& tex,
+                  SDL_Texture*& maskTex) {
+    std::vector<uint8_t> px((size_t)w * h * 4, 255);
+    bool partial = false;
+    for (size_t i = 0; i < alpha.size(); ++i) {
+        px[i * 4 + 3] = alpha[i];
+        if (alpha[i] != 0 && alpha[i] != 255) partial = true;
+    }
+    tex = media::MakeTexture(px.data(), w, h, w * 4, true);
+    maskTex = nullptr;
     if (partial) {
         for (size_t i = 3; i < px.size(); i += 4) px[i] = px[i] >= 128 ? 255 : 0;
-        g.maskTex = media::MakeTexture(px.data(), g.w, g.h, g.w * 4, true);
+        maskTex = media::MakeTexture(px.data(), w, h, w * 4, true);
+    }
+}
+
+Glyph MakeGlyph(Font* f, char16_t c) {
+    Raster r = RasterGlyph(f, c);
+    Glyph g = r.metrics;
+    if (g.w > 0 && g.h > 0) {
+        MakeTextures(r.alpha, g.w, g.h, g.tex, g.maskTex);
+        g.src = SDL_Rect{0, 0, g.w, g.h};
     }
     return g;
 }
 
+bool DrawnCharacter(int c);
+
+// Packs the glyphs of every drawn character into rows of one texture.
+void BuildAtlas(Font* f) {
+    f->atlasBuilt = true;
+    constexpr int kAtlasWidth = 512, kGap = 1;
+    std::vector<std::pair<char16_t, Raster>> rasters;
+    int x = kGap, y = kGap, rowH = 0;
+    for (int c = 0x20; c <= 0xFF; ++c) {
+        if (!DrawnCharacter(c)) continue;
+        Raster r = RasterGlyph(f, (char16_t)c);
+        Glyph& g = r.metrics;
+        if (x + g.w + kGap > kAtlasWidth) {
+            x = kGap;
+            y += rowH + kGap;
+            rowH = 0;
+        }
+        g.src = SDL_Rect{x, y, g.w, g.h};
+        x += g.w + kGap;
+        rowH = std::max(rowH, g.h);
+        rasters.emplace_back((char16_t)c, std::move(r));
+    }
+    int height = y + rowH + kGap;
+    std::vector<uint8_t> alpha((size_t)kAtlasWidth * height, 0);
+    for (auto& [c, r] : rasters) {
+        const Glyph& g = r.metrics;
+        for (int row = 0; row < g.h; ++row)
+            std::copy_n(&r.alpha[(size_t)row * g.w], g.w,
+                        &alpha[(size_t)(g.src.y + row) * kAtlasWidth + g.src.x]);
+    }
+    SDL_Texture *tex = nullptr, *maskTex = nullptr;
+    MakeTextures(alpha, kAtlasWidth, height, tex, maskTex);
+    for (auto& [c, r] : rasters) {
+        Glyph g = r.metrics;
+        if (g.w > 0 && g.h > 0) {
+            g.tex = tex;
+            g.maskTex = maskTex;
+        }
+        f->glyphs[c] = g;
+    }
+}
+
 Glyph& GetGlyph(Font* f, char16_t c) {
+    if (!f->atlasBuilt) BuildAtlas(f);
     auto it = f->glyphs.find(c);
     if (it != f->glyphs.end()) return it->second;
     return f->glyphs.emplace(c, MakeGlyph(f, c)).first->second;
@@ -235,17 +313,32 @@ void DrawString(const Str& text, double x, double y) {
     Font* f = Current();
     auto& st = media::State();
     double pen = x;
+    bool skipped = DrawingSkipped();
+    // The drawing state goes onto a texture once per run of glyphs from it.
+    SDL_Texture* prepared = nullptr;
+    SDL_Texture* use = nullptr;
+    bool visible = false;
     for (char16_t c : text) {
         Glyph& g = GetGlyph(f, c);
-        if (g.tex && !DrawingSkipped()) {
-            SDL_Texture* t = nullptr;
-            if (media::PrepareTexture(g.tex, g.maskTex, &t)) {
+        if (g.tex && !skipped) {
+            if (g.tex != prepared) {
+                prepared = g.tex;
+                visible = media::PrepareTexture(g.tex, g.maskTex, &use);
+            }
+            if (visible) {
                 SDL_FRect dst{(float)(pen + g.left * st.sx),
                               (float)(y + (f->ascent - g.top) * st.sy), (float)(g.w * st.sx),
                               (float)(g.h * st.sy)};
-                SDL_RenderCopyF(media::Renderer(), t, nullptr, &dst);
+                SDL_RenderCopyF(media::Renderer(), use, &g.src, &dst);
             }
         }
         pen += g.advance * st.sx;
     }
+}
+
+int FontTextureCount(Font* f) {
+    std::set<SDL_Texture*> textures;
+    for (auto& [c, g] : f->glyphs)
+        if (g.tex) textures.insert(g.tex);
+    return (int)textures.size();
 }
