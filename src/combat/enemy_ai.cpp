@@ -16,9 +16,13 @@ void StartStep(TGegner* e) {
         int dx, dy;
         uint8_t sframe, richtung;
     };
-    static const Dir dirs[5] = {
-        {0, 0, 0, 0}, {0, 1, 6, 3}, {0, -1, 0, 1}, {-1, 0, 9, 4}, {1, 0, 3, 2}};
-    if (e->Bewegen < 1 || e->Bewegen > 4) return;
+    // Indexed by the step code.
+    static const Dir dirs[5] = {{0, 0, 0, kDirNone},
+                                {0, 1, kFaceDown, kDirDown},
+                                {0, -1, kFaceUp, kDirUp},
+                                {-1, 0, kFaceLeft, kDirLeft},
+                                {1, 0, kFaceRight, kDirRight}};
+    if (e->Bewegen < kStepDown || e->Bewegen > kStepRight) return;
     const Dir& d = dirs[e->Bewegen];
     int tx = e->px + d.dx, ty = e->py + d.dy;
     bool inside = (d.dy > 0 && ty <= e->y2) || (d.dy < 0 && ty >= e->y1) ||
@@ -43,16 +47,16 @@ void Wander(TGegner* e, int32_t now) {
     float plx = Player->px, ply = Player->py;
     bool ok = false;
     switch (e->PosMove) {
-    case 1:
+    case kStepDown:
         ok = e->py + 1 <= e->y2 && plx != e->px && ply != e->py + 1;
         break;
-    case 2:
+    case kStepUp:
         ok = e->py - 1 >= e->y1 && plx != e->px && ply != e->py - 1;
         break;
-    case 3:
+    case kStepLeft:
         ok = e->px - 1 >= e->x1 && plx != e->px - 1 && ply != e->py;
         break;
-    case 4:
+    case kStepRight:
         ok = e->px + 1 <= e->x2 && plx != e->px + 1 && ply != e->py;
         break;
     default:
@@ -65,13 +69,13 @@ void Wander(TGegner* e, int32_t now) {
 void Chase(TGegner* e) {
     float plx = Player->px, ply = Player->py;
     if (e->px > plx && e->Bewegen == 0)
-        e->Bewegen = Free(e->px - 1, e->py) ? 3 : 0;
+        e->Bewegen = Free(e->px - 1, e->py) ? kStepLeft : kStepNone;
     else if (e->px < plx && e->Bewegen == 0)
-        e->Bewegen = Free(e->px + 1, e->py) ? 4 : 0;
+        e->Bewegen = Free(e->px + 1, e->py) ? kStepRight : kStepNone;
     if (e->py > ply && e->Bewegen == 0)
-        e->Bewegen = Free(e->px, e->py - 1) ? 2 : 0;
+        e->Bewegen = Free(e->px, e->py - 1) ? kStepUp : kStepNone;
     else if (e->py < ply && e->Bewegen == 0)
-        e->Bewegen = Free(e->px, e->py + 1) ? 1 : 0;
+        e->Bewegen = Free(e->px, e->py + 1) ? kStepDown : kStepNone;
 }
 
 void LineUp(TGegner* e) {

@@ -18,17 +18,17 @@ void MoveNpc(TCharakter* n) {
             bool bounds = false;
             uint8_t sframe = 0;
             switch (n->PosMove) {
-            case 1:
-                ty = py + 1, bounds = ty <= n->y2 && ty < MapHeight, sframe = 6;
+            case kStepDown:
+                ty = py + 1, bounds = ty <= n->y2 && ty < MapHeight, sframe = kFaceDown;
                 break;
-            case 2:
-                ty = py - 1, bounds = ty >= n->y1 && ty >= 0, sframe = 0;
+            case kStepUp:
+                ty = py - 1, bounds = ty >= n->y1 && ty >= 0, sframe = kFaceUp;
                 break;
-            case 3:
-                tx = px - 1, bounds = tx >= n->x1 && tx >= 0, sframe = 9;
+            case kStepLeft:
+                tx = px - 1, bounds = tx >= n->x1 && tx >= 0, sframe = kFaceLeft;
                 break;
-            case 4:
-                tx = px + 1, bounds = tx <= n->x2 && tx < MapWidth, sframe = 3;
+            case kStepRight:
+                tx = px + 1, bounds = tx <= n->x2 && tx < MapWidth, sframe = kFaceRight;
                 break;
             default:
                 break;

@@ -25,10 +25,10 @@ namespace {
 bool Faces(int cx, int cy) {
     const TCharakter& p = *Player;
     int px = (int)p.px, py = (int)p.py;
-    return (cx == px + 1 && cy == py && p.SFrame == 3) ||
-           (cx == px - 1 && cy == py && p.SFrame == 9) ||
-           (cx == px && cy == py + 1 && p.SFrame == 6) ||
-           (cx == px && cy == py - 1 && p.SFrame == 0);
+    return (cx == px + 1 && cy == py && p.SFrame == kFaceRight) ||
+           (cx == px - 1 && cy == py && p.SFrame == kFaceLeft) ||
+           (cx == px && cy == py + 1 && p.SFrame == kFaceDown) ||
+           (cx == px && cy == py - 1 && p.SFrame == kFaceUp);
 }
 
 // Whether a container stands on the current map: a loot pile only on the
@@ -69,19 +69,19 @@ void Step() {
     float s = p.Geschwindigkeit;
     int sw2 = ScreenWidth() / 2, sh2 = ScreenHeight() / 2;
     switch (p.Move) {
-    case 1:
+    case kStepDown:
         p.ppy = FloatToInt(p.ppy + s);
         if (p.ppy > sh2 && p.ppy < MapHeight * kCell - sh2 - kCell) CameraY = FloatToInt(CameraY + s);
         break;
-    case 2:
+    case kStepUp:
         p.ppy = FloatToInt(p.ppy - s);
         if (p.ppy > sh2 && p.ppy < MapHeight * kCell - sh2) CameraY = FloatToInt(CameraY - s);
         break;
-    case 3:
+    case kStepLeft:
         p.ppx = FloatToInt(p.ppx - s);
         if (p.ppx > sw2 && p.ppx < MapWidth * kCell - sw2) CameraX = FloatToInt(CameraX - s);
         break;
-    case 4:
+    case kStepRight:
         p.ppx = FloatToInt(p.ppx + s);
         if (p.ppx > sw2 && p.ppx < MapWidth * kCell - sw2) CameraX = FloatToInt(CameraX + s);
         break;
@@ -122,7 +122,7 @@ void Keys() {
         ax = FloatToInt((p.cpx1 + s) / (float)kCell), ay = p.cpy1 / kCell;
         bx = FloatToInt((p.cpx2 + s) / (float)kCell), by = p.cpy2 / kCell;
         ownA = own(ax, ay);
-        move = 4, sframe = 3, richtung = 2;
+        move = kStepRight, sframe = kFaceRight, richtung = kDirRight;
     } else if (KeyIsDown(VK_LEFT)) {
         p.cpx1 = p.ppx + 9;
         p.cpy1 = p.ppy + 47;
@@ -132,7 +132,7 @@ void Keys() {
         ax = FloatToInt((p.ppx + 9 - s) / (float)kCell), ay = (p.ppy + 16) / kCell;
         bx = FloatToInt((p.cpx1 - s) / (float)kCell), by = p.cpy1 / kCell;
         ownA = own(ax, ay);
-        move = 3, sframe = 9, richtung = 4;
+        move = kStepLeft, sframe = kFaceLeft, richtung = kDirLeft;
     } else if (KeyIsDown(VK_UP)) {
         p.cpx1 = p.ppx + 38;
         p.cpy1 = p.ppy + 16;
@@ -142,7 +142,7 @@ void Keys() {
         ax = (p.ppx + 9) / kCell, ay = FloatToInt((p.ppy + 16 - s) / (float)kCell);
         bx = p.cpx1 / kCell, by = FloatToInt((p.cpy1 - s) / (float)kCell);
         ownA = own(p.ppx / kCell, ay); // this one test leaves out the 9 pixels
-        move = 2, sframe = 0, richtung = 1;
+        move = kStepUp, sframe = kFaceUp, richtung = kDirUp;
     } else if (KeyIsDown(VK_DOWN)) {
         p.cpx1 = p.ppx + 9;
         p.cpy1 = p.ppy + 47;
@@ -153,7 +153,7 @@ void Keys() {
         ax = p.cpx1 / kCell, ay = FloatToInt((p.cpy1 + s) / (float)kCell);
         bx = p.cpx2 / kCell, by = FloatToInt((p.cpy2 + s) / (float)kCell);
         ownA = own(ax, ay);
-        move = 1, sframe = 6, richtung = 3;
+        move = kStepDown, sframe = kFaceDown, richtung = kDirDown;
     } else {
         return;
     }
