@@ -32,26 +32,26 @@ Str ValueText(float value, uint16_t max) {
     return IntToString(FloatToInt(value)) + u" / " + IntToString(max);
 }
 
-void LifeBar() {
-    TCharakter& p = *Player;
-    if (p.HP > p.HPMax) p.HP = p.HPMax;
-    Frame(8, 28);
-    if (p.HP < 0) return;
-    SetColor(200, 0, 0);
-    if (p.HPMax > 0) Fill(11, 31, p.HP / p.HPMax);
+// A value bar (life or mana): the value is cut to its maximum; a negative
+// value shows the frame only.
+bool ValueBar(float& value, uint16_t max, int y, int r, int g, int b) {
+    if (value > max) value = max;
+    Frame(8, y);
+    if (value < 0) return false;
+    SetColor(r, g, b);
+    if (max > 0) Fill(11, y + 3, value / max);
     SetColor(0, 50, 255);
-    CentredText(ValueText(p.HP, p.HPMax), 88, 38);
+    CentredText(ValueText(value, max), 88, y + 10);
+    return true;
+}
+
+void LifeBar() {
+    ValueBar(Player->HP, Player->HPMax, 28, 200, 0, 0);
 }
 
 void ManaBar() {
     TCharakter& p = *Player;
-    if (p.MP > p.MPMax) p.MP = p.MPMax;
-    Frame(8, 53);
-    if (p.MP < 0) return;
-    SetColor(0, 0, 200);
-    if (p.MPMax > 0) Fill(11, 56, p.MP / p.MPMax);
-    SetColor(0, 50, 255);
-    CentredText(ValueText(p.MP, p.MPMax), 88, 63);
+    if (!ValueBar(p.MP, p.MPMax, 53, 0, 0, 200)) return;
     // Mana comes back one point at a time while no window is open.
     if (p.MP < p.MPMax && NoWindowOpen()) {
         p.MPFuellpause = (uint16_t)RandomRange(p.MPFuellpause1, p.MPFuellpause2);
