@@ -5,6 +5,7 @@
 #include "data/collections.h"
 #include "shell/shell.h"
 #include "ui/ui.h"
+#include "data/player_state.h"
 
 TEST(Hud, ManaRegeneratesOnlyWithoutAWindow) {
     ASSERT_EQ(testsupport::FreshGame(), "");
@@ -53,4 +54,24 @@ TEST(Hud, ReadiedSpellRechargesOutsideWindows) {
     EXPECT_EQ(z->Aufgeladen, 1);
     EXPECT_EQ(z->Ladung, z->LadungMax);
     CurrentSpell = nullptr;
+}
+
+TEST(Hud, ExperienceFillStaysInsideItsFrame) {
+    ASSERT_EQ(testsupport::FreshGame(), "");
+    ActiveSkill = 1;
+    TFertigkeit* sk = Player->Fertigkeiten[1];
+    auto pixel = [](int x, int y) { return testsupport::ScreenPixel(x, y); };
+    // Far more experience than needed: a full bar, nothing drawn past it.
+    sk->ActExp = 5000;
+    sk->NextExp = 100;
+    ClearScreen();
+    DrawHud();
+    EXPECT_EQ(pixel(11 + 153, 85), 0x7F7F7Fu);
+    EXPECT_EQ(pixel(11 + 154, 85), 0xFFFFFFu); // the frame's white edge
+    EXPECT_NE(pixel(8 + 161, 85), 0x7F7F7Fu);
+    // A threshold of 0: an empty bar, no division by zero.
+    sk->NextExp = 0;
+    ClearScreen();
+    DrawHud();
+    EXPECT_EQ(pixel(12, 82), 0xFFFFFFu);
 }

@@ -6,6 +6,8 @@
 #include "data/loaders.h"
 #include "data/player_state.h"
 #include "ui/ui.h"
+#include "world/world.h"
+#include "data/window_state.h"
 
 using testsupport::WriteFile;
 
@@ -296,4 +298,36 @@ TEST(DerivedValues, EightBitSkillLevelsDivideAsIntegers) {
     UpdateDerivedValues();
     EXPECT_NEAR(p.MagieSchaden1, 15 / 14.0 + 1, 1e-4);
     EXPECT_NE(p.MagieSchaden1, magic);
+}
+
+TEST(LootPile, LiesOnlyOnTheMapItWasDroppedOn) {
+    testsupport::FreshWorld();
+    CreateMap(20, 20);
+    CurrentMapName = u"Waldweg";
+    auto* pile = new TBehaelter;
+    pile->Name = u"Wolf";
+    pile->NPC = kContainerLoot;
+    pile->x = 5;
+    pile->y = 6;
+    pile->MapName = u"TestMap";
+    pile->Inhalt->AddLast(new TItem);
+    ContainerList->AddLast(pile);
+    Player->px = 5;
+    Player->py = 5;
+    Player->ppx = 5 * kCell;
+    Player->ppy = 5 * kCell;
+    Player->px_alt = 5;
+    Player->py_alt = 5;
+    Player->SFrame = kFaceDown; // facing the pile's cell
+    InjectKey(VK_RETURN, true);
+    UpdatePlayer();
+    EXPECT_EQ(MapTiles(5, 6, 2), 0); // no obstacle on another map
+    EXPECT_EQ(TradeOpen, 0);         // and nothing to open there
+    CurrentMapName = u"TestMap";
+    UpdatePlayer();
+    InjectKey(VK_RETURN, false);
+    EXPECT_EQ(MapTiles(5, 6, 2), 1);
+    EXPECT_EQ(TradeOpen, 1);
+    EXPECT_EQ(MerchantItems, pile->Inhalt);
+    FlushInput();
 }
