@@ -146,6 +146,10 @@ expect "map of 4 bytes" \
 { printf '\376\377\376\377'; tail -c +5 "$WORK/held"; } > Data/Maps/TestMap.Map
 expect "map of 65535 x 65535" \
   "Vessara-Demo: Data/Maps/TestMap.Map: map of 65535 x 65535 cells is larger than the 1024 x 1024 the game takes"
+# A whole map of 3 x 3 cells: good, but the player's start cell lies off it.
+{ printf '\002\000\002\000'; head -c 108 /dev/zero; } > Data/Maps/TestMap.Map
+expect "start cell off the map" \
+  "Vessara-Demo: Data/Maps/TestMap.Map: the start map of 3 x 3 cells does not hold the player's start cell (29, 4)"
 restore
 
 expect_start "the game put back together"

@@ -227,7 +227,9 @@ TEST(Fonts, BitmapFontHasLatin1Letters) {
     SetFont(nullptr);
 }
 
-TEST(Fonts, StringWidthTruncatesAfterEachGlyph) {
+// At the game's load flags FreeType gives whole-pixel advances, so a width
+// is the sum of its glyphs' advances whichever way fractions would be cut.
+TEST(Fonts, WidthsAddUpPerGlyphAndMissingFontsAreRefused) {
     EnsureHeadlessWindow();
     Font* f = LoadFontFile(S(GameDir() + "/Chancery.ttf"), 25, 4);
     SetFont(f);
