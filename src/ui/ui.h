@@ -28,3 +28,4 @@ TWaffe* FindWeaponByItemId(uint16_t id);
 TZauber* FindSpellById(uint16_t id);
 void EquipWeaponById(uint16_t id);
 void ClearEquippedMark(const Str& kind);
+#include "ui/trade.h"
