@@ -158,5 +158,6 @@ Json DumpState() {
     s.Set("enemies", EnemiesJson());
     s.Set("combat", CombatJson());
     DumpItems(s);
+    DumpInventoryWindow(s);
     return s;
 }

@@ -6,5 +6,7 @@
 Json DumpState();
 // Adds the grids, equipment, containers, stains, corpses and skills.
 void DumpItems(Json& s);
+// Adds the hotkey slots, the drag state and the description box.
+void DumpInventoryWindow(Json& s);
 // Set by the driver once the game asked to end (Escape or the close box).
 extern bool GameEnded;

@@ -1,11 +1,7 @@
-// Interface windows of the frame. The inventory, spell book, trade window
-// and character sheet are not in the game yet: these steps draw nothing
-// until they are.
+// Interface windows of the frame. The trade window and the character sheet
+// are not in the game yet: these steps draw nothing until they are.
 #include "ui/ui.h"
 
-
-void InventoryScreen() {}
-void SpellBookScreen() {}
 void CharacterSheet() {}
 void TradeItemsPage() {}
 void TradeSpellsPage() {}
