@@ -284,8 +284,11 @@ TEST_F(InventoryTest, CtrlDragPutsWeaponsOnTheHotkeyBar) {
     CtrlDrag(CellX(0), CellY(0), 262 + 470, kBarY);
     EXPECT_EQ(Hotkeys[9]->ID, 3);
     // A right click clears a slot; at the bar's right edge it clears none.
+    Hotkeys[0]->Typ = kHotkeyWeapon;
+    Hotkeys[0]->ID = 5;
     RightClick(262 + 500, kBarY);
     EXPECT_EQ(Hotkeys[9]->ID, 3);
+    EXPECT_EQ(Hotkeys[0]->ID, 5);
     RightClick(BarSlotX(2), kBarY);
     EXPECT_EQ(Hotkeys[2]->ID, 0);
     EXPECT_EQ(Hotkeys[9]->ID, 3);
