@@ -35,4 +35,10 @@ void DumpInventoryWindow(Json& s) {
     t.Set("lines", lines);
     s.Set("description", t);
     s.Set("InventoryTab", Json::Int(InventoryTab));
+    s.Set("DollFrame", Json::Int(DollFrame));
+    // The armour the defence counts.
+    Json armour = Json::Obj();
+    armour.Set("body", Json::Int(EquipBody->Ruestung));
+    armour.Set("head", Json::Int(EquipHead->Ruestung));
+    s.Set("armour", armour);
 }
