@@ -3,6 +3,7 @@
 
 #include "data/collections.h"
 #include "shell/shell.h"
+#include "ui/ui.h"
 
 #include <fstream>
 
@@ -18,10 +19,9 @@ long ResidentKiB() {
 
 TEST(LongPlay, BowWithInventoryOpenKeepsMemoryFlat) {
     ASSERT_EQ(testsupport::FreshGame(), "");
-    // Hotkey 6 holds the bow; the off hand holds the arrows.
-    InjectKey(VK_0 + 6, true);
-    RunFrame();
-    InjectKey(VK_0 + 6, false);
+    // The bow (cell 0, 4) in the hand, the arrows (cell 2, 2) in the off hand.
+    UseInventoryCell(0, 4);
+    UseInventoryCell(2, 2);
     ASSERT_TRUE(CurrentWeapon);
     ASSERT_EQ(CurrentWeapon->Fertigkeit, u"Schiessen");
     InjectKey(VK_I, true);

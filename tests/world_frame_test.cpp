@@ -130,11 +130,13 @@ TEST_F(WorldFrameTest, NoWindowOpensWhileTrading) {
 }
 
 TEST_F(WorldFrameTest, LastHeldHotkeyInBarOrderWins) {
-    // The start-up bar: slot 2 holds weapon 4, slot 5 weapon 8, slot 6
-    // weapon 7, slot 7 is empty.
-    ASSERT_EQ(Hotkeys[1]->ID, 4);
-    ASSERT_EQ(Hotkeys[4]->ID, 8);
-    ASSERT_EQ(Hotkeys[6]->ID, 0);
+    // Slot 2 holds weapon 4, slot 5 weapon 8, slot 6 weapon 7, slot 7 is
+    // empty.
+    const uint16_t onKeys[] = {3, 4, 5, 9, 8, 7};
+    for (int i = 0; i < 6; ++i) {
+        Hotkeys[i]->Typ = kHotkeyWeapon;
+        Hotkeys[i]->ID = onKeys[i];
+    }
     // Pressed in either order, the later slot wins.
     InjectKey(VK_0 + 5, true);
     InjectKey(VK_0 + 2, true);

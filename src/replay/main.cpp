@@ -140,8 +140,7 @@ class Run {
   private:
     void Outputs(long f) {
         for (const Command& c : s_.commands)
-            if (c.frame == f && !IsInput(c.name) && status_ == 0)
-                status_ = RunOutput(c, f, ctx_);
+            if (c.frame == f && !IsInput(c.name) && status_ == 0) status_ = RunOutput(c, f, ctx_);
     }
 
     // Applies the input of frame f; false at "quit".
@@ -158,7 +157,10 @@ class Run {
             // Input commands at frame 0 apply before frame 1.
             long at = c.frame == 0 ? 1 : c.frame;
             if (at != f || !IsInput(c.name)) continue;
-            if (c.name == "down") {
+            int button = MouseButtonFromName(c.args.empty() ? "" : c.args[0]);
+            if ((c.name == "down" || c.name == "up") && button) {
+                InjectMouseButton(button, c.name == "down");
+            } else if (c.name == "down") {
                 InjectKey(VirtualKeyFromName(c.args[0]), true);
             } else if (c.name == "up") {
                 InjectKey(VirtualKeyFromName(c.args[0]), false);
@@ -178,8 +180,9 @@ class Run {
                     CurrentMapName = S(c.args[0]);
                 }
                 if (!Map.Inside(c.x, c.y)) {
-                    fprintf(stderr, "vessara-replay: %s:%d: %s to (%d, %d) lies outside the "
-                                    "map of %d x %d cells\n",
+                    fprintf(stderr,
+                            "vessara-replay: %s:%d: %s to (%d, %d) lies outside the "
+                            "map of %d x %d cells\n",
                             s_.path.c_str(), c.line, c.name.c_str(), c.x, c.y, Map.w, Map.h);
                     status_ = 2;
                     return false;

@@ -30,10 +30,9 @@ struct Known {
     const char* name;
     size_t minArgs, maxArgs;
 };
-const Known kCommands[] = {{"down", 1, 1},   {"up", 1, 1},     {"tap", 1, 1},  {"move", 2, 2},
-                           {"click", 1, 1},  {"shot", 1, 1},   {"dump", 1, 1}, {"quit", 0, 0},
-                           {"expect", 2, 2}, {"warp", 2, 2},   {"compare", 1, 2},
-                           {"travel", 3, 3}};
+const Known kCommands[] = {{"down", 1, 1},   {"up", 1, 1},   {"tap", 1, 1},     {"move", 2, 2},
+                           {"click", 1, 1},  {"shot", 1, 1}, {"dump", 1, 1},    {"quit", 0, 0},
+                           {"expect", 2, 2}, {"warp", 2, 2}, {"compare", 1, 2}, {"travel", 3, 3}};
 
 class Parser {
   public:
@@ -96,7 +95,8 @@ class Parser {
             Fail("'" + c.name + "' takes " + std::to_string(k->minArgs) +
                  (k->maxArgs != k->minArgs ? " or " + std::to_string(k->maxArgs) : "") +
                  " argument(s)");
-        if ((c.name == "down" || c.name == "up" || c.name == "tap") &&
+        bool button = c.name != "tap" && MouseButtonFromName(c.args[0]) != 0;
+        if ((c.name == "down" || c.name == "up" || c.name == "tap") && !button &&
             VirtualKeyFromName(c.args[0]) < 0)
             Fail("unknown key '" + c.args[0] + "'");
         long v = 0;
@@ -107,7 +107,8 @@ class Parser {
         if (c.name == "move" || c.name == "warp" || c.name == "travel") {
             size_t at = c.name == "travel" ? 1 : 0;
             long x = 0, y = 0;
-            if (!ParseBounded(c.args[at], 0, 65535, x) || !ParseBounded(c.args[at + 1], 0, 65535, y))
+            if (!ParseBounded(c.args[at], 0, 65535, x) ||
+                !ParseBounded(c.args[at + 1], 0, 65535, y))
                 Fail("'" + c.name + "' needs two whole numbers from 0 to 65535, found '" +
                      c.args[at] + " " + c.args[at + 1] + "'");
             c.x = (int)x;

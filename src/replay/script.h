@@ -16,7 +16,7 @@ struct Command {
 
 struct Script {
     std::string path;
-    std::string dir; // folder of the script, for reference pictures
+    std::string dir;               // folder of the script, for reference pictures
     std::vector<Command> commands; // sorted by frame, stable
     bool fast = false;
     long fastUntil = 0; // draw only from this frame on (0: option not given)
@@ -33,3 +33,10 @@ Script ParseScript(const std::string& path);
 bool IsInput(const std::string& name);
 // Parses a whole decimal number in [lo, hi]; false otherwise.
 bool ParseBounded(const std::string& s, long lo, long hi, long& out);
+
+// "Mouse1" to "Mouse3" name a mouse button for down and up; 0 otherwise.
+inline int MouseButtonFromName(const std::string& n) {
+    if (n.size() == 6 && n.compare(0, 5, "Mouse") == 0 && n[5] >= '1' && n[5] <= '3')
+        return n[5] - '0';
+    return 0;
+}

@@ -159,5 +159,6 @@ Json DumpState() {
     s.Set("combat", CombatJson());
     DumpItems(s);
     DumpTrade(s);
+    DumpInventoryWindow(s);
     return s;
 }

@@ -8,5 +8,7 @@ Json DumpState();
 void DumpItems(Json& s);
 // Adds the trade window: balance, message, stock grids and lists.
 void DumpTrade(Json& s);
+// Adds the hotkey slots, the drag state and the description box.
+void DumpInventoryWindow(Json& s);
 // Set by the driver once the game asked to end (Escape or the close box).
 extern bool GameEnded;

@@ -8,6 +8,7 @@
 #include "data/loaders.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/ui.h"
 #include "world/world.h"
 
 namespace {
@@ -175,37 +176,6 @@ void SetStartingItems() {
     Gold = 10;
 }
 
-// Until the inventory window can equip things, the hotkey bar comes with
-// the starting weapons on keys 1 to 6 and the arrows in the off hand, so
-// that fighting can be tried.
-void ArmForTrial() {
-    int slot = 0;
-    for (TWaffe* w : *WeaponList) {
-        if (slot >= kHotkeys) break;
-        Hotkeys[slot]->Typ = kHotkeyWeapon;
-        Hotkeys[slot]->ID = w->ItemID;
-        Hotkeys[slot]->Image = w->Icon;
-        ++slot;
-    }
-    // The arrows of the starting inventory go into the off hand.
-    for (int i = 0; i < kInvCols; ++i)
-        for (int j = 0; j < kInvRows; ++j) {
-            TItem* it = InventoryGrid[i][j];
-            if (it->ID == 0 || it->Typ != u"Pfeil" || EquipOffHand->ID != 0) continue;
-            *EquipOffHand = *it;
-            EquipOffHand->Aktiv = 0;
-            it->Aktiv = 1;
-        }
-    if (EquipOffHand->ID == 0) return;
-    for (TWaffe* w : *WeaponList) {
-        if (w->Fertigkeit != u"Schiessen") continue;
-        SetMaskColor(255, 255, 255);
-        Str base = u"Grafik/Kampfanimationen/" + EquipOffHand->Name;
-        w->ImageSchuss = LoadAnimImageFile(base + u"_schuss.png", 96, 96, 0, 4);
-        w->Image.assign(1, LoadAnimImageFile(base + u"_anim.png", 96, 96, 0, 4));
-    }
-}
-
 // The start map must hold the cell the player starts on.
 void CheckStartCell() {
     int x = (int)Player->px, y = (int)Player->py;
@@ -244,6 +214,7 @@ void ClearGameState() {
     ResetWorldState();
     ResetCombatState();
     ResetStoryState();
+    ResetInventoryWindow();
     FrameCounter = 0;
 }
 
@@ -268,7 +239,6 @@ void ResetGameState() {
     PlayerTitle = PlayerName + u" Level";
     // Containers: chests, loot and the merchants' stock.
     LoadContainers();
-    ArmForTrial();
 }
 
 void StartUp() {

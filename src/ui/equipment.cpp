@@ -32,6 +32,7 @@ void EquipWeaponById(uint16_t id) {
             if (it->ID != id) continue;
             ClearEquippedMark(u"Waffe");
             EquipWeapon->ID = it->ID;
+            EquipWeapon->Art = it->Art;
             EquipWeapon->Typ = it->Typ;
             EquipWeapon->Schaden1 = it->Schaden1;
             EquipWeapon->Schaden2 = it->Schaden2;

@@ -1,8 +1,5 @@
-// Interface windows of the frame. The inventory, spell book and character
-// sheet are not in the game yet: these steps draw nothing
-// until they are.
+// Interface windows of the frame. The character sheet is not in the game
+// yet: this step draws nothing until it is.
 #include "ui/ui.h"
 
-void InventoryScreen() {}
-void SpellBookScreen() {}
 void CharacterSheet() {}
