@@ -33,7 +33,7 @@ TEST(Pacing, LateFrameIsNotCaughtUp) {
 
 TEST(Input, HitCountingAndFlush) {
     EnsureHeadlessWindow();
-    FlushInput();
+    ResetInput();
     InjectKey(VK_RETURN, true);
     InjectKey(VK_RETURN, true); // auto-repeat of a held key does not count
     EXPECT_EQ(KeyIsDown(VK_RETURN), 1);

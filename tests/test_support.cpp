@@ -41,7 +41,7 @@ std::string GameDir() {
 
 void FreshWorld() {
     EnsureHeadlessWindow();
-    FlushInput();
+    ResetInput();
     ClearGameState();
 }
 
@@ -49,7 +49,7 @@ std::string FreshGame() {
     static bool loaded = false;
     static std::string error;
     EnsureHeadlessWindow();
-    FlushInput();
+    ResetInput();
     if (!ChangeDirectory(GameDir())) return "no game folder at " + GameDir();
     try {
         if (!loaded) {

@@ -206,6 +206,12 @@ void FlushInput() {
     g_typed.clear();
 }
 
+void ResetInput() {
+    FlushInput();
+    memset(g_mouseDown, 0, sizeof g_mouseDown);
+    memset(g_mouseHits, 0, sizeof g_mouseHits);
+}
+
 int TypedCharCount() {
     return (int)g_typed.size();
 }

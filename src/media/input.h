@@ -28,6 +28,9 @@ int MouseWasHit(int button);
 int CursorX();
 int CursorY();
 void FlushInput();
+// FlushInput, and the mouse buttons' state and hits forgotten as well (a new
+// game in the same process).
+void ResetInput();
 // Reads pending window events into the input tables (done by every query).
 void PollEvents();
 // Injected input, used by the headless driver and by tests.

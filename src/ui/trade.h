@@ -26,7 +26,7 @@ extern int32_t NoGoldTime;
 extern uint8_t NoRoomShown;
 extern int32_t NoRoomTime;
 // The cell a click of the trade window found; the source of a transfer.
-extern uint8_t ClickCellX, ClickCellY;
+// ClickCellX, ClickCellY (ui.h): the cell clicked last.
 // Whether each page's stock grid was laid out from its list since the
 // window opened. A grid that was not may hold an earlier trade's state and
 // is never written back into a stock list.

@@ -108,12 +108,15 @@ void TradeItemsPage() {
     DrawGrids(g);
     int i = 0, j = 0;
     if (PlayerCellAt(g, MouseX, MouseY, kInvCols, i, j) && InventoryGrid[i][j]->ID > 0) {
-        // Description box of the player's item (value line: Wert) goes
-        // here: DrawItemDescription(InventoryGrid[i][j], Wert), drawn last.
+        HoverItemCell(InventoryGrid[i][j], i, j, true, false);
         if (MouseClicked == 1 && TradeOpen != 0) PlayerCellClicked(i, j);
     } else if (StockCellAt(g, MouseX, MouseY, i, j) && ShopItems[i][j]->ID > 0) {
-        // Description box of the stock item (value line: BuyPrice(Wert))
-        // goes here: DrawItemDescription(ShopItems[i][j], BuyPrice(Wert)).
+        // Stock cells count on from the player's columns, so that moving
+        // between the two grids describes anew.
+        HoverItemCell(ShopItems[i][j], kInvCols + i, j, true, true);
         if (MouseClicked == 1 && TradeOpen != 0) StockCellClicked(i, j);
+    } else {
+        TooltipShown = 0;
     }
+    DrawDescription();
 }

@@ -11,7 +11,7 @@
 float TradeBalance = 0;
 uint8_t NoGoldShown = 0, NoRoomShown = 0;
 int32_t NoGoldTime = 0, NoRoomTime = 0;
-uint8_t ClickCellX = 0, ClickCellY = 0;
+
 uint8_t TradeItemsLaidOut = 0, TradeSpellsLaidOut = 0;
 
 namespace {

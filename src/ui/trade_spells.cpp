@@ -75,14 +75,15 @@ void TradeSpellsPage() {
     DrawGrids(g);
     int i = 0, j = 0;
     if (PlayerCellAt(g, MouseX, MouseY, kInvCols, i, j) && SpellBookGrid[i][j]->ID > 0) {
-        // Description box of the player's spell item (value line: Wert)
-        // goes here: DrawSpellDescription(SpellBookGrid[i][j], Wert).
+        HoverSpellCell(SpellBookGrid[i][j], i, j);
         if (MouseClicked == 1 && TradeOpen != 0) PlayerCellClicked(i, j);
     } else if (StockCellAt(g, MouseX, MouseY, i, j) && ShopSpells[i][j]->ID > 0) {
-        // Description box of the stock spell item (value line:
-        // BuyPrice(Wert)) goes here: DrawSpellDescription(ShopSpells[i][j], ...).
+        HoverSpellCell(ShopSpells[i][j], kInvCols + i, j);
         if (MouseClicked == 1 && TradeOpen != 0) StockCellClicked(i, j);
+    } else {
+        TooltipShown = 0;
     }
+    DrawDescription();
 }
 
 // Runs after the spell page each frame. The item stock list is rebuilt
