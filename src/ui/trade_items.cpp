@@ -107,6 +107,8 @@ void TradeItemsPage() {
     DrawTradeFrame(g, MerchantName);
     DrawGrids(g);
     int i = 0, j = 0;
+    // Descriptions are set in the text font, as in the inventory window.
+    SetFont(FontFunke16);
     if (PlayerCellAt(g, MouseX, MouseY, kInvCols, i, j) && InventoryGrid[i][j]->ID > 0) {
         HoverItemCell(InventoryGrid[i][j], i, j, true, false);
         if (MouseClicked == 1 && TradeOpen != 0) PlayerCellClicked(i, j);

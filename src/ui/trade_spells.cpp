@@ -2,6 +2,8 @@
 // stock. A spell item is one thing, moved whole.
 #include "ui/ui.h"
 
+#include "data/assets.h"
+
 #include "data/window_state.h"
 
 namespace {
@@ -74,6 +76,8 @@ void TradeSpellsPage() {
     DrawTradeFrame(g, MerchantName);
     DrawGrids(g);
     int i = 0, j = 0;
+    // Descriptions are set in the text font, as in the inventory window.
+    SetFont(FontFunke16);
     if (PlayerCellAt(g, MouseX, MouseY, kInvCols, i, j) && SpellBookGrid[i][j]->ID > 0) {
         HoverSpellCell(SpellBookGrid[i][j], i, j);
         if (MouseClicked == 1 && TradeOpen != 0) PlayerCellClicked(i, j);
