@@ -33,14 +33,9 @@ void EnemyPass() {
     if (SummonedMonster->MapName == CurrentMapName) UpdateSummonedMonster();
 }
 
+// An NPC answers a player who stands still beside it, facing it.
 bool PlayerFaces(const TCharakter* n) {
-    const TCharakter& p = *Player;
-    int px = (int)p.px, py = (int)p.py, nx = (int)n->px, ny = (int)n->py;
-    if (p.aa != 0) return false;
-    return (nx == px && ny == py - 1 && p.SFrame == kFaceUp) ||
-           (nx == px && ny == py + 1 && p.SFrame == kFaceDown) ||
-           (nx == px - 1 && ny == py && p.SFrame == kFaceLeft) ||
-           (nx == px + 1 && ny == py && p.SFrame == kFaceRight);
+    return Player->aa == 0 && PlayerFacesCell((int)n->px, (int)n->py);
 }
 
 void NpcPass() {

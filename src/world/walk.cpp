@@ -11,6 +11,15 @@ bool CellFree(int x, int y) {
     return Map.Inside(x, y) && MapTiles(x, y, 2) == 0;
 }
 
+bool PlayerFacesCell(int cx, int cy) {
+    const TCharakter& p = *Player;
+    int px = (int)p.px, py = (int)p.py;
+    return (cx == px + 1 && cy == py && p.SFrame == kFaceRight) ||
+           (cx == px - 1 && cy == py && p.SFrame == kFaceLeft) ||
+           (cx == px && cy == py + 1 && p.SFrame == kFaceDown) ||
+           (cx == px && cy == py - 1 && p.SFrame == kFaceUp);
+}
+
 void ClampCamera() {
     if (CameraX < 0) CameraX = 0;
     if (CameraX > MapWidth * kCell - ScreenWidth()) CameraX = MapWidth * kCell - ScreenWidth();
@@ -22,14 +31,6 @@ void ClampCamera() {
 void CheckMapExit();
 
 namespace {
-bool Faces(int cx, int cy) {
-    const TCharakter& p = *Player;
-    int px = (int)p.px, py = (int)p.py;
-    return (cx == px + 1 && cy == py && p.SFrame == kFaceRight) ||
-           (cx == px - 1 && cy == py && p.SFrame == kFaceLeft) ||
-           (cx == px && cy == py + 1 && p.SFrame == kFaceDown) ||
-           (cx == px && cy == py - 1 && p.SFrame == kFaceUp);
-}
 
 // Whether a container stands on the current map: a loot pile only on the
 // map it was dropped on; chests on every map (their cells are walls or
@@ -49,7 +50,8 @@ void HandleContainers() {
             ContainerList->Remove(c);
             continue;
         }
-        if (here && KeyIsDown(VK_RETURN) && c->NPC <= kContainerLoot && Faces(c->x, c->y)) {
+        if (here && KeyIsDown(VK_RETURN) && c->NPC <= kContainerLoot &&
+            PlayerFacesCell(c->x, c->y)) {
             MerchantItems = c->Inhalt;
             TradeFromDialogue = 0;
             MerchantName = c->Name;
@@ -71,7 +73,8 @@ void Step() {
     switch (p.Move) {
     case kStepDown:
         p.ppy = FloatToInt(p.ppy + s);
-        if (p.ppy > sh2 && p.ppy < MapHeight * kCell - sh2 - kCell) CameraY = FloatToInt(CameraY + s);
+        if (p.ppy > sh2 && p.ppy < MapHeight * kCell - sh2 - kCell)
+            CameraY = FloatToInt(CameraY + s);
         break;
     case kStepUp:
         p.ppy = FloatToInt(p.ppy - s);

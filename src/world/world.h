@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <vector>
 
-
 // Reads "Data/Maps/" + name + ".Map" into the map globals. A cell naming a
 // tileset other than 0 and 1 or a frame outside the tileset stops the game
 // with an error naming the file and the cell.
@@ -37,6 +36,8 @@ void UpdatePlayer();
 // A cell is free when layer 2 holds 0; cells outside the map are not free.
 bool CellFree(int x, int y);
 void ClampCamera();
+// Whether the player stands next to cell (cx, cy) and faces it.
+bool PlayerFacesCell(int cx, int cy);
 
 // ---------------------------------------------------------------- figures
 // The player, NPCs and enemies share the walk cycle and the glide between
