@@ -368,3 +368,19 @@ TEST_F(SpellBookTest, DragsSwapSpellsAndFillTheBar) {
     EXPECT_EQ(Hotkeys[2]->ID, 0);
 }
 } // namespace
+
+// A thing of no class (the wolf pelt: no Art, one picture) is drawn in the
+// grid and while it is carried, like a weapon, from its only picture.
+TEST_F(InventoryTest, ThingsOfNoClassShowTheirOnlyPicture) {
+    Put(5, 4, 20, 2);
+    ASSERT_TRUE(InventoryGrid[5][4]->Art.empty());
+    EXPECT_NO_THROW(Frame(0, 0));
+    InjectKey(VK_LCONTROL, true);
+    InjectMouseButton(1, true);
+    EXPECT_NO_THROW(Frame(CellX(5), CellY(4)));
+    EXPECT_NO_THROW(Frame(CellX(5) - 30, CellY(4) - 30));
+    InjectMouseButton(1, false);
+    EXPECT_NO_THROW(Frame(CellX(5) - 30, CellY(4) - 30));
+    InjectKey(VK_LCONTROL, false);
+    EXPECT_EQ(InventoryGrid[5][4]->ID, 20);
+}

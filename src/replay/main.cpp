@@ -3,6 +3,7 @@
 //
 //   vessara-replay [--game-dir DIR] [--script FILE] [--frames N] [--seed N]
 //                  [--bench] [--fast] [--fast-until N] [--write-references]
+//   vessara-replay --soak N [--seed N] [--fast]   (random play, checked each frame)
 //   vessara-replay --list-files    (the files start-up reads)
 //
 // Exit status: 0 fine, 1 a game file is missing or broken, 2 bad usage or
@@ -14,6 +15,8 @@
 #include "replay/outputs.h"
 #include "replay/script.h"
 #include "replay/state_dump.h"
+#include "replay/soak.h"
+#include "replay/warp.h"
 #include "shell/shell.h"
 #include "world/world.h"
 
@@ -29,12 +32,13 @@ struct Options {
     long long seed = LLONG_MIN;
     bool bench = false, listFiles = false, fast = false, writeReferences = false;
     long fastUntil = 0;
+    long soak = 0;
 };
 
 [[noreturn]] void Usage(const std::string& why) {
     fprintf(stderr, "vessara-replay: %s\n", why.c_str());
     fprintf(stderr, "usage: vessara-replay [--game-dir DIR] [--script FILE] [--frames N] [--seed "
-                    "N] [--bench] [--fast] [--fast-until N] [--write-references] [--list-files]\n");
+                    "N] [--bench] [--fast] [--fast-until N] [--write-references] [--soak N] [--list-files]\n");
     exit(2);
 }
 
@@ -66,6 +70,8 @@ Options ParseArguments(int argc, char** argv) {
             o.seed = number(LONG_MIN + 1, LONG_MAX);
         else if (a == "--fast-until")
             o.fastUntil = number(1, kMaxFrame);
+        else if (a == "--soak")
+            o.soak = number(1, kMaxFrame);
         else if (a == "--bench")
             o.bench = true;
         else if (a == "--fast")
@@ -80,23 +86,6 @@ Options ParseArguments(int argc, char** argv) {
             Usage("unknown argument " + a);
     }
     return o;
-}
-
-// Puts the player on a cell of the current map, the camera centred on him,
-// as a map connection would; for scripts that test something far from the
-// start.
-void Warp(int x, int y) {
-    TCharakter& p = *Player;
-    if (Map.Inside(p.px_alt, p.py_alt)) MapTiles(p.px_alt, p.py_alt, 2) = 0;
-    p.px = (float)x;
-    p.py = (float)y;
-    p.px_alt = x;
-    p.py_alt = y;
-    p.ppx = x * kCell;
-    p.ppy = y * kCell;
-    p.aa = 0;
-    CameraX = p.ppx - ScreenWidth() / 2;
-    CameraY = p.ppy - ScreenHeight() / 2;
 }
 
 class Run {
@@ -250,6 +239,13 @@ int main(int argc, char** argv) {
             for (const std::string& f : OpenedFiles()) printf("%s\n", f.c_str());
         } else {
             if (o.seed != LLONG_MIN) SeedRandom(o.seed);
+            if (o.soak) {
+                int64_t seed = o.seed != LLONG_MIN ? o.seed : FreshSeed();
+                SeedRandom(seed);
+                status = RunSoak(o.soak, seed, o.fast);
+                ShutdownMedia();
+                return status;
+            }
             Run run(o, script, callerDir);
             status = run.Go();
             double wall = std::chrono::duration<double, std::milli>(

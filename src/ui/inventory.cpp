@@ -13,9 +13,11 @@ using namespace invlayout;
 
 namespace {
 // Armour and helmet pictures are twelve-cell strips whose cell 7 shows
-// the piece on its own; shields use cell 9.
+// the piece on its own; shields use cell 9. Things of no class (a pelt, a
+// key) have a single picture, as the trade window already draws them.
 int ClassFrame(const TItem* it) {
-    if (it->Art == u"Waffe" || it->Art == u"Trank" || it->Art == u"Ring") return 0;
+    if (it->Art.empty() || it->Art == u"Waffe" || it->Art == u"Trank" || it->Art == u"Ring")
+        return 0;
     if (it->Art == u"Schild") return 9;
     return 7;
 }
