@@ -63,3 +63,11 @@ endforeach()
 
 add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS})
 add_dependencies(game_folder vessara vessara-replay)
+
+# The finished folder is read the way the game reads it: a content mistake
+# fails the build with every problem named.
+add_custom_target(check_game_folder ALL
+  COMMAND vessara-check ${GAME_DIR}
+  DEPENDS game_folder vessara-check
+  COMMENT "Checking the game folder"
+  VERBATIM)

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+std::function<void(const DataError&)> BadRecordHandler;
+
 Stream* OpenRequired(const Str& path) {
     Stream* s = OpenDataFile(path);
     if (!s) FailData(path, "data file missing or unreadable");
@@ -52,7 +54,16 @@ void ReadRecordList(const Str& path, int recordLines,
     for (int i = 0; i < records; ++i) {
         r.record = i + 1;
         r.line = i * recordLines;
-        readOne(r);
+        if (BadRecordHandler) {
+            try {
+                readOne(r);
+            } catch (const DataError& e) {
+                BadRecordHandler(e);
+                r.line = (i + 1) * recordLines;
+            }
+        } else {
+            readOne(r);
+        }
         // The loaders know their record length; one that reads a different
         // number of lines than it announced is a fault of the game itself.
         if (r.line != (i + 1) * recordLines)
@@ -80,7 +91,15 @@ int ForEachNumberedFile(const Str& prefix, const Str& suffix,
         Stream* probe = OpenTextFile(path);
         if (!probe) break;
         CloseFile(probe);
-        fn(n, path);
+        if (BadRecordHandler) {
+            try {
+                fn(n, path);
+            } catch (const DataError& e) {
+                BadRecordHandler(e);
+            }
+        } else {
+            fn(n, path);
+        }
     }
     return n - 1;
 }

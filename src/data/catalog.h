@@ -51,6 +51,12 @@ struct RecordReader {
 // True when a line holds nothing but spaces and tabs.
 bool IsBlankLine(const Str& line);
 
+// Set only by the data checker (per run): a bad record or a bad file of a
+// numbered family is handed here and the reading goes on with the next one,
+// so that one pass finds every bad record. Unset in the game, where the
+// first bad record stops it.
+extern std::function<void(const DataError&)> BadRecordHandler;
+
 // A list of records of `recordLines` lines each (the separator included):
 // calls `readOne` once per record, which reads exactly that many lines.
 // Blank lines after the last record are not a record. A file without any
