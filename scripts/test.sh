@@ -2,6 +2,8 @@
 # Builds everything that is missing and runs every test headless.
 #   scripts/test.sh             normal build in build/
 #   scripts/test.sh --sanitize  AddressSanitizer + UBSan build in build-asan/
+# The normal run ends with a short fuzz of every parser (scripts/fuzz.sh,
+# 20 seconds each; VESSARA_FUZZ_SECONDS changes it, 0 skips it).
 set -e
 cd "$(dirname "$0")/.."
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
@@ -14,3 +16,7 @@ else
   cd build
 fi
 ctest --output-on-failure -j2
+cd ..
+if [ "$1" != "--sanitize" ] && [ "${VESSARA_FUZZ_SECONDS:-20}" -gt 0 ]; then
+  sh scripts/fuzz.sh "${VESSARA_FUZZ_SECONDS:-20}"
+fi

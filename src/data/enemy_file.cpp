@@ -21,8 +21,11 @@ const Str kMonsters = u"Data/NPCs/BeschworenesMonster.txt";
 
 // A speed the step logic can finish: a whole number that divides 48.
 void CheckSpeed(float speed, const std::string& where) {
-    int s = (int)speed;
-    if (speed != (float)s || s <= 0 || kCell % s != 0)
+    // Out of the range 1..48 (or not a number) it cannot divide a tile; the
+    // test comes first so that no huge value is turned into an int.
+    bool inRange = speed >= 1 && speed <= kCell;
+    int s = inRange ? (int)speed : 0;
+    if (!inRange || speed != (float)s || kCell % s != 0)
         throw DataError(where, "speed " + std::to_string(speed) +
                                    " does not divide the 48 pixels of a tile");
 }

@@ -39,8 +39,7 @@ class Parser {
     explicit Parser(Script& s) : s_(s) {}
 
     [[noreturn]] void Fail(const std::string& why) {
-        fprintf(stderr, "vessara-replay: %s:%d: %s\n", s_.path.c_str(), line_, why.c_str());
-        exit(2);
+        throw ScriptError(s_.path + ":" + std::to_string(line_) + ": " + why);
     }
 
     void Option(const std::string& text) {
@@ -124,15 +123,24 @@ class Parser {
 } // namespace
 
 Script ParseScript(const std::string& path) {
-    Script s;
-    s.path = path;
-    size_t slash = path.rfind('/');
-    s.dir = slash == std::string::npos ? "." : path.substr(0, slash);
     std::string text;
     if (!ReadWholeFile(path, text)) {
         fprintf(stderr, "vessara-replay: cannot read script %s\n", path.c_str());
         exit(2);
     }
+    try {
+        return ParseScriptText(path, text);
+    } catch (const ScriptError& e) {
+        fprintf(stderr, "vessara-replay: %s\n", e.what());
+        exit(2);
+    }
+}
+
+Script ParseScriptText(const std::string& path, const std::string& text) {
+    Script s;
+    s.path = path;
+    size_t slash = path.rfind('/');
+    s.dir = slash == std::string::npos ? "." : path.substr(0, slash);
     Parser p(s);
     std::istringstream in(text);
     std::string line;

@@ -2,6 +2,7 @@
 // comment and "#! OPTION" lines set driver options.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,9 +27,16 @@ struct Script {
 // game time, far beyond any test, and safe from overflow.
 constexpr long kMaxFrame = 100000000;
 
+// A bad script line: what() is "FILE:LINE: why".
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // Reads and checks a script; on a bad line prints "vessara-replay:
 // FILE:LINE: why" and exits with status 2.
 Script ParseScript(const std::string& path);
+// Checks the text of a script read from `path`; throws ScriptError.
+Script ParseScriptText(const std::string& path, const std::string& text);
 // Whether a command is input (applied before its frame) or output (after).
 bool IsInput(const std::string& name);
 // Parses a whole decimal number in [lo, hi]; false otherwise.

@@ -29,6 +29,8 @@ void ResetGameState();
 void ClearGameState();
 // The fonts and pictures start-up loads before any game state.
 void LoadStartUpAssets();
+// The five fonts alone (part of LoadStartUpAssets), for tools that wrap text.
+void LoadFonts();
 
 // The world step of the frame: the clock, the map's layers with blood and
 // corpses, the figures, weapon and spell effects, the overhead layer.

@@ -12,13 +12,6 @@
 #include "world/world.h"
 
 namespace {
-void LoadFonts() {
-    FontChancery25 = LoadFontFile(u"Chancery.ttf", 25, 4);
-    FontFunke16 = LoadFontFile(u"Funke.fon", 16, 4);
-    FontChancery20 = LoadFontFile(u"Chancery.ttf", 20, 4);
-    FontChancery30 = LoadFontFile(u"Chancery.ttf", 30, 4);
-    FontNarrow18 = LoadFontFile(u"Narrow.ttf", 18, 4);
-}
 
 void LoadInterfaceImages() {
     ImgBlutfleck = LoadImageFile(u"Grafik/Blutfleck.png");
@@ -186,6 +179,14 @@ void CheckStartCell() {
                      std::to_string(y) + ")");
 }
 } // namespace
+
+void LoadFonts() {
+    FontChancery25 = LoadFontFile(u"Chancery.ttf", 25, 4);
+    FontFunke16 = LoadFontFile(u"Funke.fon", 16, 4);
+    FontChancery20 = LoadFontFile(u"Chancery.ttf", 20, 4);
+    FontChancery30 = LoadFontFile(u"Chancery.ttf", 30, 4);
+    FontNarrow18 = LoadFontFile(u"Narrow.ttf", 18, 4);
+}
 
 void LoadStartUpAssets() {
     // Fonts and interface pictures with their mask colours.

@@ -1,0 +1,117 @@
+// The fuzz targets: the file each one replaces and how the game reads it.
+#include "fuzz_targets.h"
+
+#include "data/collections.h"
+#include "data/loaders.h"
+#include "data/map_format.h"
+#include "replay/script.h"
+#include "story/story.h"
+#include "story/text.h"
+
+namespace {
+// Each load fills a new list, as a new game would. The records of earlier
+// loads are never freed (as in the game), which is why the fuzzer is
+// restarted every few thousand inputs.
+template <class T> void Fresh(TList<T>*& list) {
+    list = new TList<T>;
+}
+
+void Map(const std::string& bytes) {
+    // Large maps take the same paths as small ones, only slower: inputs
+    // announcing more than 128 x 128 cells stop after the header.
+    int cols = 0, rows = 0;
+    if (!ReadMapHeader(bytes, cols, rows).empty() || (long)cols * rows > 128 * 128) return;
+    MapGrid m;
+    if (ParseMap(bytes, m).empty()) (void)CheckMapCells(m);
+}
+
+void Npcs(const std::string&) {
+    Fresh(NpcList);
+    LoadNpcFile();
+}
+
+void Enemies(const std::string&) {
+    Fresh(EnemyList);
+    LoadEnemyFile();
+}
+
+void Summon(const std::string&) {
+    SummonedMonster = new TGegner;
+    LoadSummonedMonster(1);
+    LoadSummonWeapon(2);
+}
+
+void Weapons(const std::string&) {
+    Fresh(WeaponList);
+    LoadWeaponFile();
+}
+
+void Spells(const std::string&) {
+    Fresh(SpellList);
+    LoadSpellFile();
+    for (uint16_t n = 1; n <= 8; ++n) {
+        SpellBookGrid[0][0]->ID = n;
+        LoadSpellBookItem(n, 0, 0);
+    }
+}
+
+void Items(const std::string&) {
+    for (uint16_t n = 1; n <= 32; ++n) {
+        InventoryGrid[0][0]->ID = n;
+        InventoryGrid[0][0]->Anzahl = 0;
+        LoadInventoryItem(n, 0, 0);
+    }
+}
+
+void Containers(const std::string&) {
+    Fresh(ContainerList);
+    LoadContainers();
+}
+
+void Speech(const std::string&) {
+    TCharakter npc;
+    LoadSpeech(&npc, u"NPC-Sprech/NPC1.1.txt");
+}
+
+void Descriptions(const std::string&) {
+    SkillDescriptions[1] = new TList<Str>;
+    WrapSkillDescription(u"Beschreibungen/1.txt", 200, 1);
+}
+
+void ReplayScript(const std::string& bytes) {
+    try {
+        (void)ParseScriptText("fuzz.replay", bytes);
+    } catch (const ScriptError&) {
+        // A refused line, named: the driver's clear error.
+    }
+}
+
+const FuzzTarget kTargets[] = {
+    {"map", "", Map},
+    {"npcs", "Data/NPCs/NPC.txt", Npcs},
+    {"enemies", "Data/Gegner/Gegner.txt", Enemies},
+    {"enemy_types", "Data/Gegner/GegnerTyp.txt", Enemies},
+    {"enemy_weapons", "Data/Gegner/Gegner-Waffen.txt", Enemies},
+    {"enemy_spells", "Data/Gegner/Gegner-Zauber.txt", Enemies},
+    {"summon", "Data/NPCs/BeschworenesMonster.txt", Summon},
+    {"weapons", "Data/Items/Waffen.txt", Weapons},
+    {"spells", "Data/Items/Zauber.txt", Spells},
+    {"items", "Data/Items/Items.txt", Items},
+    {"containers", "Data/Behälter/Behälter1.txt", Containers},
+    {"speech", "NPC-Sprech/NPC1.1.txt", Speech},
+    {"descriptions", "Beschreibungen/1.txt", Descriptions},
+    {"script", "", ReplayScript},
+};
+} // namespace
+
+const FuzzTarget* FindFuzzTarget(const std::string& name) {
+    for (const FuzzTarget& t : kTargets)
+        if (name == t.name) return &t;
+    return nullptr;
+}
+
+std::string FuzzTargetNames() {
+    std::string all;
+    for (const FuzzTarget& t : kTargets) all += (all.empty() ? "" : " ") + std::string(t.name);
+    return all;
+}
