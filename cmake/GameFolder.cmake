@@ -61,7 +61,19 @@ foreach(tmx ${MAP_SOURCES})
   list(APPEND MAP_OUTPUTS ${out})
 endforeach()
 
-add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS})
+# The connections between the maps, checked against the compiled maps. It
+# comes after the data copy, which clears Data/ of files without a source
+# in content/game.
+set(LINK_SOURCE ${CMAKE_SOURCE_DIR}/content/maps/connections.txt)
+set(LINK_OUTPUT ${GAME_DIR}/Data/Verbindungen.link)
+add_custom_command(
+  OUTPUT ${LINK_OUTPUT}
+  COMMAND vessara-links compile ${LINK_SOURCE} ${LINK_OUTPUT} --maps ${GAME_DIR}/Data/Maps
+  DEPENDS vessara-links ${LINK_SOURCE} ${MAP_OUTPUTS} ${DATA_STAMP}
+  COMMENT "Compiling the map connections"
+  VERBATIM)
+
+add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS} ${LINK_OUTPUT})
 add_dependencies(game_folder vessara vessara-replay)
 
 # The finished folder is read the way the game reads it: a content mistake

@@ -16,6 +16,12 @@ void MapGrid::Create(int cols, int rows) {
     }
 }
 
+bool IsExitCell(const MapGrid& m, int x, int y) {
+    if (!m.Inside(x, y)) return false;
+    int sheet = m.Sheet(x, y, 1), tile = m.Tile(x, y, 1);
+    return (sheet == 0 && tile == 577) || (sheet == 1 && tile == 100);
+}
+
 namespace {
 int U16At(const std::string& d, size_t at) {
     int lo = at < d.size() ? (unsigned char)d[at] : 0;

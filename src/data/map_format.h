@@ -31,6 +31,10 @@ struct MapGrid {
     void Create(int cols, int rows);
 };
 
+// Whether cell (x, y) is a map exit: layer 1 shows frame 577 of tileset 0
+// or frame 100 of tileset 1. Cells outside the map are none.
+bool IsExitCell(const MapGrid& m, int x, int y);
+
 // Reads the columns and rows a map file's header announces. Returns an
 // empty string, or why the header cannot be used.
 std::string ReadMapHeader(const std::string& bytes, int& cols, int& rows);

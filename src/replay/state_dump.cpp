@@ -130,6 +130,7 @@ Json DumpState() {
     s.Set("ended", Json::Int(GameEnded ? 1 : 0));
     s.Set("millis", Json::Int(Millis()));
     s.Set("map", Json::Text(ToUtf8(CurrentMapName)));
+    s.Set("connections", Json::Int(ConnectionList->Count()));
     s.Set("player", PlayerJson());
     s.Set("gold", Json::Int(Gold));
     Json cam = Json::Obj();
@@ -153,6 +154,14 @@ Json DumpState() {
     s.Set("windows", win);
     s.Set("PointerShown", Json::Int(PointerShown));
     s.Set("ScreenshotCounter", Json::Int(ScreenshotCounter));
+    // The character sheet's skill box (its size and lines are in
+    // "description").
+    Json sheet = Json::Obj();
+    sheet.Set("group", Json::Int(SheetTooltipGroup));
+    sheet.Set("entry", Json::Int(SheetTooltipEntry));
+    sheet.Set("boxX", Json::Int(TooltipX));
+    sheet.Set("boxY", Json::Int(TooltipY));
+    s.Set("sheet", sheet);
     s.Set("npcs", NpcsJson());
     s.Set("dialogue", DialogueJson());
     s.Set("enemies", EnemiesJson());

@@ -216,16 +216,20 @@ void ClearGameState() {
     ResetCombatState();
     ResetStoryState();
     ResetInventoryWindow();
+    ResetCharacterSheet();
     FrameCounter = 0;
 }
 
 void ResetGameState() {
     ClearGameState();
     SetMaskColor(255, 255, 255);
-    // The first map, then the player on it with his skills.
+    // The first map, then the player on it with his skills. The
+    // connections are read once the start map is known to hold him, as
+    // they may lead back to it.
     LoadMap(CurrentMapName);
     CreatePlayer();
     CheckStartCell();
+    LoadConnections();
     CreateSkills();
     // NPCs, enemies and the summoned monster.
     LoadNpcFile();

@@ -212,6 +212,7 @@ std::vector<Str> DescriptionLines() {
     if (TooltipShown != 1) return {};
     if (TooltipKind == 1) return ItemDescriptionLines(TooltipItem, TooltipTrade, TooltipMerchant);
     if (TooltipKind == 2) return SpellDescriptionLines(TooltipSpellItem);
+    if (TooltipKind == kTooltipSkill) return SkillTooltipLines();
     return {};
 }
 

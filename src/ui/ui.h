@@ -20,6 +20,7 @@ void DrawHud();
 void UpdateDerivedValues();
 void InventoryScreen();
 void SpellBookScreen();
+// Draws the character sheet and its skill box.
 void CharacterSheet();
 void TradeItemsPage();
 void TradeSpellsPage();
@@ -64,8 +65,10 @@ extern uint8_t TooltipSide;
 extern uint16_t TooltipX, TooltipY;
 extern TItem TooltipItem;
 extern TZauberItem TooltipSpellItem;
-// What the box describes: 0 nothing yet, 1 an item, 2 a spell item.
+// What the box describes: 0 nothing yet, 1 an item, 2 a spell item, 3 a
+// skill of the character sheet.
 extern uint8_t TooltipKind;
+constexpr uint8_t kTooltipSkill = 3;
 // Sizes the box for an item or spell item, copies it and picks the side
 // of the pointer; the box is then shown. In the trade window (trade) a
 // pile of gold shows only its value, and the merchant's stock (merchant)
@@ -87,5 +90,22 @@ std::vector<Str> DescriptionLines();
 std::vector<Str> ItemDescriptionLines(const TItem& it, bool trade, bool merchant);
 std::vector<Str> SpellDescriptionLines(const TZauberItem& z);
 void DrawTooltipFrame(uint16_t x, uint16_t y, float w, float h);
+
+// The character sheet's skill box: which group (kSheetMajor, kSheetMinor)
+// and which entry of it the box describes. Lifetime: per run.
+constexpr int kSheetMajor = 1, kSheetMinor = 2;
+extern uint8_t SheetTooltipGroup, SheetTooltipEntry;
+// The skill of entry `entry` of a group, and its description lines; null
+// for an entry the group does not have.
+const TFertigkeit* SheetSkill(int group, int entry);
+const TList<Str>* SheetSkillDescription(int group, int entry);
+// The pointer over the skill lists: a skill row sizes the box for that
+// skill and shows it; leaving the column or both lists hides it; between
+// two rows the last box stays.
+void HoverSheetSkills();
+// The skill's name and its description lines, as the box shows them.
+std::vector<Str> SkillTooltipLines();
+// Forgets the skill the box described.
+void ResetCharacterSheet();
 
 #include "ui/trade.h"

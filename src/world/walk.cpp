@@ -27,9 +27,6 @@ void ClampCamera() {
     if (CameraY > MapHeight * kCell - ScreenHeight()) CameraY = MapHeight * kCell - ScreenHeight();
 }
 
-// The exit check of the current cell: connections come with their own work.
-void CheckMapExit();
-
 namespace {
 
 // Whether a container stands on the current map: a loot pile only on the
@@ -181,4 +178,3 @@ void UpdatePlayer() {
     ClampCamera();
 }
 
-void CheckMapExit() {}

@@ -15,6 +15,21 @@
 // with an error naming the file and the cell.
 void LoadMap(const Str& name);
 
+// Reads "Data/Verbindungen.link" into ConnectionList, in file order. A file
+// that stops inside a record, or a record whose destination map is missing
+// or does not hold the destination cell, stops the game with an error naming
+// the file and the record.
+void LoadConnections();
+// Loads map `name` and puts the player on cell (x, y) with the camera
+// centred on him; UpdatePlayer's clamp then keeps the camera inside the map.
+// His facing, animation and pending step stay as they were.
+void ChangeMap(Str name, int x, int y);
+// The exit check of UpdatePlayer: when the player's cell shows an exit
+// marker, every connection in file order that starts on his cell of the
+// current map is taken while he has no step pending. The marker is tested
+// once; after a change the scan goes on from the new map and cell.
+void CheckMapExit();
+
 // Which of the two passes draws the player and the summoned monster (1
 // before the enemies, 2 after them), so that a figure in front of the other
 // is drawn over it. Lifetime: per frame, carried to the next.

@@ -63,9 +63,32 @@ void Items(const std::string&) {
     }
 }
 
+// A container's contents grow with its file, so the harness frees what
+// each load made (nothing else refers to it).
+void FreeContainers() {
+    for (TBehaelter* c : *ContainerList) {
+        for (void* p : *c->Inhalt) {
+            if (c->NPC == kContainerSpells)
+                delete static_cast<TZauberItem*>(p);
+            else
+                delete static_cast<TItem*>(p);
+        }
+        delete c->Inhalt;
+        delete c;
+    }
+    delete ContainerList;
+    ContainerList = nullptr;
+}
+
 void Containers(const std::string&) {
-    Fresh(ContainerList);
-    LoadContainers();
+    ContainerList = new TList<TBehaelter*>;
+    try {
+        LoadContainers();
+    } catch (const FatalError&) {
+        FreeContainers();
+        throw;
+    }
+    FreeContainers();
 }
 
 void Speech(const std::string&) {
