@@ -22,6 +22,9 @@ for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25; do
   echo "Dies ist eine recht lange Zeile, die der Waechter sagt, damit die Rede nicht mehr passt."
 done > "$G/NPC-Sprech/NPC1.2Ja.txt"
 
+# 6. A connection to a map that does not exist.
+mv "$G/Data/Maps/Waldweg.Map" "$G/Data/Maps/Forstweg.Map"
+
 "$CHECK" "$G" > "$WORK/out.txt" 2> "$WORK/err.txt"
 status=$?
 [ "$status" -eq 1 ] || fail "status $status for a broken folder"
@@ -32,5 +35,7 @@ expect "Beschreibungen/3.txt:"
 expect "UTF-8"
 expect "Data/Gegner/Gegner.txt, record 2"
 expect "NPC-Sprech/NPC1.2Ja.txt: speech wraps into"
+expect "Data/Verbindungen.link, record 1: names the map \"Waldweg\""
+expect "Data/Verbindungen.link, record 2: names the map \"Waldweg\""
 grep -q "problems found" "$WORK/err.txt" || fail "no count of problems on stderr"
 echo "checker: $(wc -l < "$WORK/out.txt") problems found in the broken folder"

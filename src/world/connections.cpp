@@ -3,6 +3,8 @@
 // corpses, stains, loot) stays in its list; only the cell grids change.
 #include "world/world.h"
 
+#include "data/catalog.h"
+
 #include "data/connection_format.h"
 
 void LoadConnections() {
@@ -17,13 +19,20 @@ void LoadConnections() {
         // A destination the game cannot load or stand on would stop the game
         // (or leave the player outside the grids) only when it is taken.
         std::string where = ToUtf8(path) + ", record " + std::to_string(v.Nr + 1);
-        int cols = 0, rows = 0;
-        MapFileSize(v.ZielMap, where, cols, rows);
-        if (v.ZielX >= cols || v.ZielY >= rows)
-            throw DataError(where, "the destination cell (" + std::to_string(v.ZielX) + ", " +
-                                       std::to_string(v.ZielY) + ") lies outside the map \"" +
-                                       ToUtf8(v.ZielMap) + "\" of " + std::to_string(cols) +
-                                       " x " + std::to_string(rows) + " cells");
+        try {
+            int cols = 0, rows = 0;
+            MapFileSize(v.ZielMap, where, cols, rows);
+            if (v.ZielX >= cols || v.ZielY >= rows)
+                throw DataError(where, "the destination cell (" + std::to_string(v.ZielX) + ", " +
+                                           std::to_string(v.ZielY) + ") lies outside the map \"" +
+                                           ToUtf8(v.ZielMap) + "\" of " + std::to_string(cols) +
+                                           " x " + std::to_string(rows) + " cells");
+        } catch (const DataError& e) {
+            // The data checker hears of every bad record; the game stops.
+            if (!BadRecordHandler) throw;
+            BadRecordHandler(e);
+            continue;
+        }
         CurrentConnection = new TVerbindung(v);
         ConnectionList->AddLast(CurrentConnection);
     }

@@ -7,6 +7,7 @@
 #include "replay/script.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "world/world.h"
 
 namespace {
 // Each load fills a new list, as a new game would. The records of earlier
@@ -109,6 +110,11 @@ void ReplayScript(const std::string& bytes) {
     }
 }
 
+void Connections(const std::string&) {
+    Fresh(ConnectionList);
+    LoadConnections();
+}
+
 const FuzzTarget kTargets[] = {
     {"map", "", Map},
     {"npcs", "Data/NPCs/NPC.txt", Npcs},
@@ -124,6 +130,7 @@ const FuzzTarget kTargets[] = {
     {"speech", "NPC-Sprech/NPC1.1.txt", Speech},
     {"descriptions", "Beschreibungen/1.txt", Descriptions},
     {"script", "", ReplayScript},
+    {"connections", "Data/Verbindungen.link", Connections},
 };
 } // namespace
 

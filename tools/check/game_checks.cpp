@@ -3,6 +3,8 @@
 
 #include "data/catalog.h"
 #include "data/collections.h"
+#include "data/connection_format.h"
+#include "data/map_format.h"
 #include "data/loaders.h"
 #include "shell/shell.h"
 #include "story/story.h"
@@ -43,6 +45,30 @@ int CountEntries(const Str& path, int linesEach) {
 }
 
 } // namespace
+
+void CheckConnections(Problems& out) {
+    std::string bytes;
+    if (!ReadDataFile(kConnectionFile, bytes)) return; // start-up named it already
+    std::vector<TVerbindung> links;
+    int bad = 0;
+    std::string why = ParseConnections(bytes, links, bad);
+    std::string file = ToUtf8(kConnectionFile);
+    if (!why.empty()) out.Add(file + ", record " + std::to_string(bad), why);
+    for (const TVerbindung& v : links) {
+        std::string where = file + ", record " + std::to_string(v.Nr + 1);
+        for (const Str* name : {&v.StartMap, &v.ZielMap}) {
+            int cols = 0, rows = 0;
+            if (!out.Run([&] { MapFileSize(*name, where, cols, rows); })) continue;
+            bool start = name == &v.StartMap;
+            int x = start ? v.X : v.ZielX, y = start ? v.Y : v.ZielY;
+            if (x >= cols || y >= rows)
+                out.Add(where, std::string(start ? "the start" : "the destination") + " cell (" +
+                                   std::to_string(x) + ", " + std::to_string(y) +
+                                   ") lies outside the map \"" + ToUtf8(*name) + "\" of " +
+                                   std::to_string(cols) + " x " + std::to_string(rows) + " cells");
+        }
+    }
+}
 
 void CheckCatalogueEntries(Problems& out) {
     int items = 0, spells = 0;

@@ -13,6 +13,8 @@
 bool CheckStartUp(Problems& out);
 // Every speech file: readable and wrapping into at most four pages.
 void CheckSpeechFiles(const std::filesystem::path& root, Problems& out);
+// Every connection: both maps exist and hold their cells.
+void CheckConnections(Problems& out);
 // Every item and spell of the catalogues with its pictures, and every item
 // and spell a container lists.
 void CheckCatalogueEntries(Problems& out);

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "vessara-check: %s: %s\n", e.where.c_str(), e.reason.c_str());
         return 2;
     }
+    CheckConnections(problems);
     if (CheckStartUp(problems)) {
         CheckSpeechFiles(root, problems);
         CheckCatalogueEntries(problems);
