@@ -61,5 +61,18 @@ foreach(tmx ${MAP_SOURCES})
   list(APPEND MAP_OUTPUTS ${out})
 endforeach()
 
-add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS})
+# Quests are written as text, one file a quest, and compiled into the
+# game's quest files; their journal texts come with the data files.
+file(GLOB QUEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/quests/*.txt)
+set(QUEST_STAMP ${GAME_DIR}/.quests.stamp)
+add_custom_command(
+  OUTPUT ${QUEST_STAMP}
+  COMMAND vessara-quests build ${CMAKE_SOURCE_DIR}/content/quests ${GAME_DIR}/Data/Quests
+          ${CMAKE_SOURCE_DIR}/content/game/Data/Tagebuch
+  COMMAND ${CMAKE_COMMAND} -E touch ${QUEST_STAMP}
+  DEPENDS vessara-quests ${QUEST_SOURCES} ${CONTENT_DATA}
+  COMMENT "Compiling the quests"
+  VERBATIM)
+
+add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS} ${QUEST_STAMP})
 add_dependencies(game_folder vessara vessara-replay)
