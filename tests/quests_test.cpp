@@ -51,8 +51,13 @@ class QuestTest : public ::testing::Test {
         WriteWholeFile((dir / "Data" / "Tagebuch" / (std::to_string(n) + ".vst")).string(), text);
     }
     // Replaces the game's quests with those written so far. Journal texts
-    // the game folder has (1 to 4) are copied along for the start-up check.
+    // the game folder has (1 to 4) and the speech are copied along for the
+    // start-up checks.
     void Load() {
+        std::filesystem::copy(std::filesystem::path(testsupport::GameDir()) / "NPC-Sprech",
+                              dir / "NPC-Sprech",
+                              std::filesystem::copy_options::skip_existing |
+                                  std::filesystem::copy_options::recursive);
         for (int n = 1; n <= 4; ++n)
             if (!std::filesystem::exists(dir / "Data" / "Tagebuch" / (std::to_string(n) + ".vst")))
                 std::filesystem::copy_file(std::filesystem::path(testsupport::GameDir()) / "Data" /
@@ -91,7 +96,7 @@ class QuestTest : public ::testing::Test {
 
 TEST_F(QuestTest, LoadingNumbersTheQuestsAndTheirSteps) {
     WriteQuest(1, Quest("Erste", TalkStart(4, 1),
-                        Task(2, "Tagebucheintrag", 1) + Task(2, "NPC Ereignis", 4, 2) +
+                        Task(2, "Tagebucheintrag", 1) + Task(2, "NPC Ereignis", 5, 2) +
                             Task(1, "toete Gruppe", 3) + Task(2, "Item bekommen", 0, 50) +
                             Task(1, "Item besitzen", 20, 2) + Task(2, "Quest abgeschlossen")));
     // Only the three header lines and the start task: no further tasks.

@@ -127,12 +127,30 @@ void RunQuest(TQuest* q) {
         }
     }
 }
+
+// An NPC moved to another event by a quest reads that event's speech the
+// next time the player faces it: the file must be there from the start,
+// not found missing in the middle of play.
+void CheckEventSpeech(const TQuest* q, const Str& path) {
+    for (const TAufgabe* t : *q->QuestList) {
+        if (t->Typ != 2 || t->Art != u"NPC Ereignis") continue;
+        Str speech = u"NPC-Sprech/NPC" + IntToString(t->ParamX) + u"." + IntToString(t->ParamY) +
+                     u".txt";
+        bool npc = false;
+        for (const TCharakter* n : *NpcList) npc = npc || n->ID == t->ParamX;
+        if (npc && !FileExists(speech))
+            FailData(speech, "the speech of NPC " + std::to_string(t->ParamX) + " in event " +
+                                 std::to_string(t->ParamY) + ", which " + ToUtf8(path) +
+                                 " sets, is missing");
+    }
+}
 } // namespace
 
 void LoadQuests() {
     ForEachNumberedFile(u"Data/Quests/Quest", u".vsq", [](int n, const Str& path) {
         CurrentQuest = ReadQuest(n, path);
         AssignSteps(CurrentQuest);
+        CheckEventSpeech(CurrentQuest, path);
         QuestBook->AddLast(CurrentQuest);
     });
     CheckJournalTexts();
