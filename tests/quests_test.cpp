@@ -242,7 +242,9 @@ TEST_F(QuestTest, AGroupIsBeatenOnlyWhenNoneOfItIsLeft) {
 TEST_F(QuestTest, TheLastConditionMetInListOrderDecidesTheStep) {
     InventoryGrid[5][4]->ID = 20;
     InventoryGrid[5][4]->Anzahl = 2;
-    TQuest* q = Started(Task(1, "Item besitzen", 20, 2) + Task(1, "toete Gruppe", 3) +
+    // Both first conditions are met (the second with exactly the count
+    // asked for), the third is not.
+    TQuest* q = Started(Task(1, "toete Gruppe", 3) + Task(1, "Item besitzen", 20, 2) +
                         Task(1, "Item besitzen", 20, 3));
     for (TGegner* e : *EnemyList)
         if (e->Gruppe == 3) e->Exist = 0;
