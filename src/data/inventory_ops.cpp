@@ -10,12 +10,13 @@
 
 int ClickCellX = 0, ClickCellY = 0;
 
-namespace {
-void EmptyItem(TItem* c) {
+void EmptyItemCell(TItem* c) {
     c->ID = 0;
     c->Anzahl = 0;
     c->Verkauf = c->Kauf = c->Kaufx = c->Kaufy = 0;
 }
+
+namespace {
 
 TItem* ItemCell(int target, int i, int j) {
     return target == 1 ? InventoryGrid[i][j] : ShopItems[i][j];
@@ -64,7 +65,7 @@ int PlaceItem(uint16_t id, int count, int target, int transfer) {
             int n = std::min(left, kMaxStack - (empty ? 0 : (int)c->Anzahl));
             if (n <= 0) continue;
             if (empty) {
-                EmptyItem(c);
+                EmptyItemCell(c);
                 c->ID = id;
             }
             c->Anzahl = (uint8_t)(c->Anzahl + n);
@@ -106,7 +107,7 @@ bool RemoveInventoryItem(uint16_t id, int count) {
             if (c->Anzahl == 0) {
                 if (c->Aktiv == 1) TakeOffRemoved(id);
                 c->Aktiv = 0;
-                EmptyItem(c);
+                EmptyItemCell(c);
             }
             return true;
         }

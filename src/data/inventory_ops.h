@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+struct TItem;
+
 // Gold in item form carries this ID; its units become Gold on closing.
 constexpr uint16_t kGoldItemId = 1;
 // Counts are 8-bit: no cell ever holds more units than this.
@@ -15,6 +17,8 @@ constexpr int kMaxStack = 255;
 // the source of a transfer. Lifetime: per run.
 extern int ClickCellX, ClickCellY;
 
+// Makes a grid cell empty: no item, no units, no trade marks.
+void EmptyItemCell(TItem* c);
 // Moves or lays out units of item `id`. target 1 = the player's grid, 2 =
 // ShopItems; transfer 1 = taken from the other grid's cell (ClickCellX,
 // ClickCellY), 0 = laying out stock or giving the player items. Fills the

@@ -15,12 +15,6 @@ int32_t NoGoldTime = 0, NoRoomTime = 0;
 uint8_t TradeItemsLaidOut = 0, TradeSpellsLaidOut = 0;
 
 namespace {
-void EmptyItem(TItem* c) {
-    c->ID = 0;
-    c->Anzahl = 0;
-    c->Verkauf = c->Kauf = c->Kaufx = c->Kaufy = 0;
-}
-
 void ClearMarks(TItem* c) {
     c->Verkauf = c->Kauf = c->Kaufx = c->Kaufy = 0;
 }
@@ -55,7 +49,7 @@ template <int C> void MergeGrid(TItem* (&grid)[C][kInvRows], TList<void*>* list)
                     if (moved <= 0) continue;
                     a->Anzahl = (uint8_t)(a->Anzahl + moved);
                     b->Anzahl = (uint8_t)(b->Anzahl - moved);
-                    if (b->Anzahl == 0) EmptyItem(b);
+                    if (b->Anzahl == 0) EmptyItemCell(b);
                 }
             if (list && a->ID != 0) {
                 TItem* e = new TItem;
@@ -104,9 +98,9 @@ void SettleTrade(int side, TList<void*>* list) {
                 TItem* c = InventoryGrid[i][j];
                 if (c->ID == kGoldItemId) {
                     Gold += c->Anzahl;
-                    EmptyItem(c);
+                    EmptyItemCell(c);
                 }
-                if (c->ID > 0 && c->Anzahl == 0) EmptyItem(c);
+                if (c->ID > 0 && c->Anzahl == 0) EmptyItemCell(c);
                 ClearMarks(c);
             }
         if (!list) return;
@@ -116,7 +110,7 @@ void SettleTrade(int side, TList<void*>* list) {
                 if (c->ID != 0 && c->Anzahl == 0) {
                     for (void* p : *list)
                         if (static_cast<TItem*>(p)->ID == c->ID) list->Remove(p);
-                    EmptyItem(c);
+                    EmptyItemCell(c);
                 }
                 ClearMarks(c);
             }
