@@ -73,7 +73,20 @@ add_custom_command(
   COMMENT "Compiling the map connections"
   VERBATIM)
 
-add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS} ${LINK_OUTPUT})
+# Quests are written as text, one file a quest, and compiled into the
+# game's quest files; their journal texts come with the data files.
+file(GLOB QUEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/quests/*.txt)
+set(QUEST_STAMP ${GAME_DIR}/.quests.stamp)
+add_custom_command(
+  OUTPUT ${QUEST_STAMP}
+  COMMAND vessara-quests build ${CMAKE_SOURCE_DIR}/content/quests ${GAME_DIR}/Data/Quests
+          ${CMAKE_SOURCE_DIR}/content/game/Data/Tagebuch
+  COMMAND ${CMAKE_COMMAND} -E touch ${QUEST_STAMP}
+  DEPENDS vessara-quests ${QUEST_SOURCES} ${CONTENT_DATA}
+  COMMENT "Compiling the quests"
+  VERBATIM)
+
+add_custom_target(game_folder ALL DEPENDS ${FONT_STAMP} ${ART_STAMP} ${SOUND_STAMP} ${DATA_STAMP} ${MAP_OUTPUTS} ${LINK_OUTPUT} ${QUEST_STAMP})
 add_dependencies(game_folder vessara vessara-replay)
 
 # The finished folder is read the way the game reads it: a content mistake

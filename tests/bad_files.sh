@@ -162,6 +162,26 @@ sed 's/Waldweg/Sumpfweg/g' "$WORK/held" > Data/Verbindungen.link
 expect "connection to a missing map" \
   "Vessara-Demo: Data/Verbindungen.link, record 1: names the map \"Sumpfweg\", but Data/Maps/Sumpfweg.Map is missing"
 restore
+# Quests: a file cut inside its last task, a journal text too long for its
+# page, a journal text and an event's speech that are missing.
+damage Data/Quests/Quest1.vsq
+head -c -1 "$WORK/held" > Data/Quests/Quest1.vsq
+expect "quest cut short" \
+  "Vessara-Demo: Data/Quests/Quest1.vsq: task 9 ends inside a number"
+restore
+damage Data/Tagebuch/2.vst
+for i in 1 2 3 4 5 6 7 8 9 10; do cat "$WORK/held"; done > Data/Tagebuch/2.vst
+expect_match "journal text too long" \
+  'Vessara-Demo: Data/Tagebuch/2.vst: journal text wraps into [0-9]* lines; a page holds at most 24'
+rm Data/Tagebuch/2.vst
+expect "journal text missing" \
+  "Vessara-Demo: Data/Tagebuch/2.vst: the journal text of quest 1 (\"Das Skelett in den Ruinen\") is missing"
+restore
+damage NPC-Sprech/NPC6.2.txt
+rm NPC-Sprech/NPC6.2.txt
+expect "event speech missing" \
+  "Vessara-Demo: NPC-Sprech/NPC6.2.txt: the speech of NPC 6 in event 2, which Data/Quests/Quest1.vsq sets, is missing"
+restore
 
 expect_start "the game put back together"
 [ "$failed" -eq 0 ] && echo "all damaged files refused as expected"

@@ -169,5 +169,6 @@ Json DumpState() {
     DumpItems(s);
     DumpTrade(s);
     DumpInventoryWindow(s);
+    DumpQuests(s);
     return s;
 }

@@ -10,5 +10,7 @@ void DumpItems(Json& s);
 void DumpTrade(Json& s);
 // Adds the hotkey slots, the drag state and the description box.
 void DumpInventoryWindow(Json& s);
+// Adds the quests and the journal.
+void DumpQuests(Json& s);
 // Set by the driver once the game asked to end (Escape or the close box).
 extern bool GameEnded;

@@ -242,8 +242,9 @@ void ResetGameState() {
     LoadWeaponFile();
     LoadSpellFile();
     PlayerTitle = PlayerName + u" Level";
-    // Containers: chests, loot and the merchants' stock.
+    // Containers: chests, loot and the merchants' stock; then the quests.
     LoadContainers();
+    LoadQuests();
 }
 
 void StartUp() {

@@ -1,14 +1,13 @@
-// Story steps of the frame that are not in the game yet: quests and the
-// journal do nothing until they are.
+// The story's per-run state put back to what start-up leaves.
 #include "story/story.h"
 #include "story/text.h"
-
-void UpdateQuests() {}
-void JournalScreen() {}
 
 void ResetStoryState() {
     for (auto& c : DialogueTyped) c = 0;
     DialoguePageDone = 0;
     DialogueChoice = 1;
     WrapProbe = 1;
+    JournalEntryCount = 0;
+    JournalGuard = 0;
+    JournalPage = 0;
 }

@@ -28,7 +28,34 @@ void CheckFollowUpSpeech(int id);
 void ReloadSpeechIfNeeded(TCharakter* npc);
 void NpcDialogue(TCharakter* npc);
 void MoveNpc(TCharakter* npc);
+
+// Quests. Reads "Data/Quests/Quest" + n + ".vsq", n = 1, 2, ... into
+// QuestBook and numbers the steps of their tasks; then checks every
+// journal text the quests write.
+void LoadQuests();
+// Starts the quests whose start conversation has ended and runs the tasks
+// of every started, unfinished quest, in QuestBook order.
 void UpdateQuests();
+
+// Journal state. Lifetime: per run.
+extern uint16_t JournalEntryCount; // entries written so far; IDs are 1, 2, ...
+// 1 once an entry has been written; a step condition met clears it.
+extern uint8_t JournalGuard;
+// The spread shown: entries 2 x JournalPage + 1 and + 2.
+extern uint16_t JournalPage;
+// An entry holds its text in Inhalt[1..24].
+constexpr size_t kMaxJournalLines = 24;
+
+// The time of day as the journal stamps it: "16 : 05 Uhr" with the hour
+// and minute without leading zeros, the minute's zero from the text.
+Str ClockText();
+// Writes journal entry "Data/Tagebuch/" + n + ".vst" for the quest
+// questName, unless an entry was written since the last step condition.
+void WriteJournalEntry(int n, const Str& questName);
+// Every "Tagebucheintrag" of QuestBook must name a journal text that
+// exists and fits a page; otherwise the game stops naming the file.
+void CheckJournalTexts();
+void DrawJournal();
 void JournalScreen();
 
 // Closes the dialogue state: no page typed, no answer pending.

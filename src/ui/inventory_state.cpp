@@ -8,7 +8,6 @@ int DragDrawX, DragDrawY;
 uint16_t DragID;
 uint8_t DragAktiv, DragAnzahl;
 int DropX, DropY;
-int ClickCellX, ClickCellY;
 int DollFrame;
 
 void ResetInventoryWindow() {

@@ -4,16 +4,13 @@
 #pragma once
 
 #include "data/collections.h"
+#include "data/inventory_ops.h"
 #include "media/media.h"
 
 #include <cstdint>
 
 // A merchant sells an item for floor(Wert x PriceFactor) and buys it for Wert.
 constexpr float PriceFactor = 1.5f;
-// Gold in item form carries this ID; its units become Gold on closing.
-constexpr uint16_t kGoldItemId = 1;
-// Counts are 8-bit: no cell ever holds more units than this.
-constexpr int kMaxStack = 255;
 // How long a message of the trade window stays, in milliseconds.
 constexpr int32_t kTradeMessageMs = 3000;
 
@@ -26,7 +23,7 @@ extern int32_t NoGoldTime;
 extern uint8_t NoRoomShown;
 extern int32_t NoRoomTime;
 // The cell a click of the trade window found; the source of a transfer.
-// ClickCellX, ClickCellY (ui.h): the cell clicked last.
+// ClickCellX, ClickCellY (data/inventory_ops.h): the cell clicked last.
 // Whether each page's stock grid was laid out from its list since the
 // window opened. A grid that was not may hold an earlier trade's state and
 // is never written back into a stock list.
@@ -37,12 +34,7 @@ inline int BuyPrice(int wert) {
     return (int)(wert * PriceFactor);
 }
 
-// Moves or lays out units of item `id`. target 1 = the player's grid, 2 =
-// ShopItems; transfer 1 = taken from the other grid's cell (ClickCellX,
-// ClickCellY), 0 = laying out stock. Fills the first fitting cells in row
-// order, never past kMaxStack units a cell. Returns how many units found a
-// place; on a transfer the source cell loses exactly those.
-int PlaceItem(uint16_t id, int count, int target, int transfer);
+// PlaceItem and InventoryHasItem: data/inventory_ops.h.
 // The same for spell items (target 1 = SpellBookGrid, 2 = ShopSpells), one
 // a cell. Returns false when no cell is empty.
 bool PlaceSpell(uint16_t id, int target, int transfer);
@@ -52,10 +44,6 @@ void MergeStacks(int side, TList<void*>* list);
 // side 1: the item marks and the gold of the player's grid, and the item
 // stock; side 2: the spell marks and the spell stock. `list` may be none.
 void SettleTrade(int side, TList<void*>* list);
-// 1 if some inventory cell, in row order, holds `id` with at least `count`
-// units, else 0. `flag` has no effect.
-int InventoryHasItem(uint16_t id, int count, int flag);
-
 // The start of a trade: when the window was (re)opened for another stock,
 // both pages count as not laid out and the balance starts at 0.
 void BeginTradeIfNew();

@@ -15,22 +15,12 @@ int32_t NoGoldTime = 0, NoRoomTime = 0;
 uint8_t TradeItemsLaidOut = 0, TradeSpellsLaidOut = 0;
 
 namespace {
-void EmptyItem(TItem* c) {
-    c->ID = 0;
-    c->Anzahl = 0;
-    c->Verkauf = c->Kauf = c->Kaufx = c->Kaufy = 0;
-}
-
 void ClearMarks(TItem* c) {
     c->Verkauf = c->Kauf = c->Kaufx = c->Kaufy = 0;
 }
 
 void ClearMarks(TZauberItem* z) {
     z->Verkauf = z->Kauf = z->Kaufx = z->Kaufy = 0;
-}
-
-TItem* ItemCell(int target, int i, int j) {
-    return target == 1 ? InventoryGrid[i][j] : ShopItems[i][j];
 }
 
 TZauberItem* SpellCell(int target, int i, int j) {
@@ -59,7 +49,7 @@ template <int C> void MergeGrid(TItem* (&grid)[C][kInvRows], TList<void*>* list)
                     if (moved <= 0) continue;
                     a->Anzahl = (uint8_t)(a->Anzahl + moved);
                     b->Anzahl = (uint8_t)(b->Anzahl - moved);
-                    if (b->Anzahl == 0) EmptyItem(b);
+                    if (b->Anzahl == 0) EmptyItemCell(b);
                 }
             if (list && a->ID != 0) {
                 TItem* e = new TItem;
@@ -70,42 +60,6 @@ template <int C> void MergeGrid(TItem* (&grid)[C][kInvRows], TList<void*>* list)
         }
 }
 } // namespace
-
-int PlaceItem(uint16_t id, int count, int target, int transfer) {
-    int left = count;
-    for (int j = 0; j < kInvRows && left > 0; ++j)
-        for (int i = 0; i < Cols(target) && left > 0; ++i) {
-            TItem* c = ItemCell(target, i, j);
-            bool empty = c->ID == 0;
-            bool same = c->ID == id && (transfer == 0 || c->Kauf == 1);
-            if (!empty && !same) continue;
-            int n = std::min(left, kMaxStack - (empty ? 0 : (int)c->Anzahl));
-            if (n <= 0) continue;
-            if (empty) {
-                EmptyItem(c);
-                c->ID = id;
-            }
-            c->Anzahl = (uint8_t)(c->Anzahl + n);
-            if (transfer == 1) {
-                c->Kauf = 1;
-                c->Kaufx = ClickCellX;
-                c->Kaufy = ClickCellY;
-            }
-            if (empty) {
-                if (target == 1)
-                    LoadInventoryItem(id, (uint8_t)i, (uint8_t)j);
-                else
-                    LoadShopItem(id, (uint8_t)i, (uint8_t)j);
-            }
-            left -= n;
-        }
-    int placed = count - left;
-    if (transfer == 1 && placed > 0) {
-        TItem* src = ItemCell(target == 1 ? 2 : 1, ClickCellX, ClickCellY);
-        src->Anzahl = (uint8_t)(src->Anzahl - placed);
-    }
-    return placed;
-}
 
 bool PlaceSpell(uint16_t id, int target, int transfer) {
     for (int j = 0; j < kInvRows; ++j)
@@ -144,9 +98,9 @@ void SettleTrade(int side, TList<void*>* list) {
                 TItem* c = InventoryGrid[i][j];
                 if (c->ID == kGoldItemId) {
                     Gold += c->Anzahl;
-                    EmptyItem(c);
+                    EmptyItemCell(c);
                 }
-                if (c->ID > 0 && c->Anzahl == 0) EmptyItem(c);
+                if (c->ID > 0 && c->Anzahl == 0) EmptyItemCell(c);
                 ClearMarks(c);
             }
         if (!list) return;
@@ -156,7 +110,7 @@ void SettleTrade(int side, TList<void*>* list) {
                 if (c->ID != 0 && c->Anzahl == 0) {
                     for (void* p : *list)
                         if (static_cast<TItem*>(p)->ID == c->ID) list->Remove(p);
-                    EmptyItem(c);
+                    EmptyItemCell(c);
                 }
                 ClearMarks(c);
             }
@@ -179,11 +133,4 @@ void SettleTrade(int side, TList<void*>* list) {
             }
             ClearMarks(z);
         }
-}
-
-int InventoryHasItem(uint16_t id, int count, int /*flag*/) {
-    for (int j = 0; j < kInvRows; ++j)
-        for (int i = 0; i < kInvCols; ++i)
-            if (InventoryGrid[i][j]->ID == id && InventoryGrid[i][j]->Anzahl >= count) return 1;
-    return 0;
 }

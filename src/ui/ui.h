@@ -3,6 +3,7 @@
 #pragma once
 
 #include "data/collections.h"
+#include "data/inventory_ops.h"
 #include "media/media.h"
 
 #include <vector>
@@ -41,7 +42,6 @@ extern int DragDrawX, DragDrawY;
 extern uint16_t DragID;
 extern uint8_t DragAktiv, DragAnzahl;
 extern int DropX, DropY;
-extern int ClickCellX, ClickCellY;
 extern int DollFrame;
 // Forgets the drag, the figure's turn and any description box.
 void ResetInventoryWindow();
