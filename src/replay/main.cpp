@@ -99,6 +99,27 @@ void Warp(int x, int y) {
     CameraY = p.ppy - ScreenHeight() / 2;
 }
 
+// Puts enemy id on cell (x, y) of the current map, standing, its next
+// wandering step a while away. False when there is no such enemy.
+bool PlaceEnemy(int id, int x, int y) {
+    for (TGegner* e : *EnemyList) {
+        if (e->ID != id) continue;
+        if (e->MapName == CurrentMapName && Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = 0;
+        e->MapName = CurrentMapName;
+        e->px = x;
+        e->py = y;
+        e->ppx = x * kCell;
+        e->ppy = y * kCell;
+        e->aa = 0;
+        e->xo = 0;
+        e->Move = e->Bewegen = 0;
+        e->MoveStart = Millis();
+        MapTiles(x, y, 2) = 1;
+        return true;
+    }
+    return false;
+}
+
 class Run {
   public:
     Run(const Options& o, const Script& s, const std::string& callerDir) : o_(o), s_(s) {
@@ -188,6 +209,15 @@ class Run {
                     return false;
                 }
                 Warp(c.x, c.y);
+            } else if (c.name == "place") {
+                if (!Map.Inside(c.x, c.y) || !PlaceEnemy(std::atoi(c.args[0].c_str()), c.x, c.y)) {
+                    fprintf(stderr,
+                            "vessara-replay: %s:%d: no enemy %s, or (%d, %d) lies outside the "
+                            "map of %d x %d cells\n",
+                            s_.path.c_str(), c.line, c.args[0].c_str(), c.x, c.y, Map.w, Map.h);
+                    status_ = 2;
+                    return false;
+                }
             } else if (c.name == "quit") {
                 return false;
             }

@@ -160,5 +160,6 @@ Json DumpState() {
     DumpItems(s);
     DumpTrade(s);
     DumpInventoryWindow(s);
+    DumpSpells(s);
     return s;
 }

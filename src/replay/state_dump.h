@@ -10,5 +10,8 @@ void DumpItems(Json& s);
 void DumpTrade(Json& s);
 // Adds the hotkey slots, the drag state and the description box.
 void DumpInventoryWindow(Json& s);
+// Adds the readied spell (charge, projectile, area, damage over time) and
+// the summoned monster.
+void DumpSpells(Json& s);
 // Set by the driver once the game asked to end (Escape or the close box).
 extern bool GameEnded;
