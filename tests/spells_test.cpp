@@ -327,13 +327,6 @@ TEST_F(SpellsTest, AreaCellsOffTheMapAndSharedCellsHitOnce) {
     for (auto& col : z->Flaeche)
         for (TFlaechenschaden* c : col) live += c->Aktiv;
     EXPECT_EQ(live, 4);
-    // And on the far corner, where the cells would run past the last
-    // column and row.
-    LayArea(z, kDirDown, 19, 14, true, false);
-    live = 0;
-    for (auto& col : z->Flaeche)
-        for (TFlaechenschaden* c : col) live += c->Aktiv;
-    EXPECT_EQ(live, 4);
     // Two enemies counted on one live cell: the first takes it.
     TGegner* first = AddEnemy(2, 1, 1);
     TGegner* second = AddEnemy(3, 1, 1);
@@ -341,6 +334,13 @@ TEST_F(SpellsTest, AreaCellsOffTheMapAndSharedCellsHitOnce) {
     ApplyAreaDamage(second);
     EXPECT_FLOAT_EQ(first->HP, 90);
     EXPECT_FLOAT_EQ(second->HP, 100);
+    // And on the far corner, where the cells would run past the last
+    // column and row.
+    LayArea(z, kDirDown, Map.w - 1, Map.h - 1, true, false);
+    live = 0;
+    for (auto& col : z->Flaeche)
+        for (TFlaechenschaden* c : col) live += c->Aktiv;
+    EXPECT_EQ(live, 4);
 }
 
 TEST_F(SpellsTest, ProjectileDamageOverTimeFollowsTheHit) {
