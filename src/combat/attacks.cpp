@@ -33,7 +33,9 @@ template <class Effect> bool StepFrames(Effect* w, uint8_t& flag) {
     return was;
 }
 
-void HitPicture(TWaffe* w) {
+} // namespace
+
+void StepHitPicture(TWaffe* w) {
     if (w->Zeichnen == 1) {
         if (StepFrames(w, w->Zeichnen) && w->AImage < w->Image.size())
             DrawImageFrame(w->Image[w->AImage], w->x - CameraX, w->y - CameraY, w->Frame);
@@ -41,6 +43,7 @@ void HitPicture(TWaffe* w) {
     if (!ChannelIsPlaying(w->SoundChannel)) w->Spielen = 0;
 }
 
+namespace {
 bool PlayerFaces(const TGegner* e) {
     const TCharakter& p = *Player;
     return (e->px == p.px + 1 && e->py == p.py && p.SFrame == 3) ||
@@ -162,9 +165,9 @@ void ArrowImpact(TWaffe* w, TGegner* e) {
     SetBlend(MASKBLEND);
 }
 
-// Moves a projectile one step on the tile grid if the next tile lets it
-// pass; false when it must stop.
-bool MayMove(int dir, float x, float y) {
+} // namespace
+
+bool ProjectileMayMove(int dir, float x, float y) {
     int nx = FloatToInt(x), ny = FloatToInt(y);
     switch (dir) {
     case 1:
@@ -183,7 +186,6 @@ bool MayMove(int dir, float x, float y) {
         return false;
     }
 }
-} // namespace
 
 void MoveArrow() {
     TWaffe* w = CurrentWeapon;
@@ -200,7 +202,7 @@ void MoveArrow() {
     if (w->ImageSchuss)
         DrawImageFrame(w->ImageSchuss, w->x * kCell + dx[d] - CameraX, w->y * kCell + dy[d] - CameraY,
                        d - 1);
-    if (!MayMove(d, (float)w->x, (float)w->y)) {
+    if (!ProjectileMayMove(d, (float)w->x, (float)w->y)) {
         w->Zeichnen = 0;
         w->Reichweite = 0;
         w->x = w->y = 0;
@@ -234,7 +236,7 @@ void MoveEnemySpell(TGegner* e) {
     static const int dx[5] = {0, 3, 0, 3, 0}, dy[5] = {0, 1, 0, -1, 0};
     if (z->ImageSchuss)
         DrawImageFrame(z->ImageSchuss, z->x * kCell + dx[d] - CameraX, z->y * kCell + dy[d] - CameraY, 0);
-    if (!MayMove(d, z->x, z->y)) {
+    if (!ProjectileMayMove(d, z->x, z->y)) {
         z->Zeichnen = 0;
         z->x = z->y = 0;
         return;
@@ -267,7 +269,10 @@ void UpdatePlayerCombat() {
             p.AngriffAnimationVar = 0;
         if (p.aa > 0) p.AngriffAnimationVar = 0;
     }
-    if (!w) return;
+    if (!w) {
+        if (CurrentSpell) UpdateSpellCombat(target ? e : nullptr);
+        return;
+    }
     if (!IsBow(w)) {
         if (target) MeleeBlow(w, e);
         return;
@@ -342,7 +347,7 @@ void EnemyMeleeBlow(TGegner* e, EnemyTarget target) {
             a->Start = now;
         }
     }
-    if (a) HitPicture(a);
+    if (a) StepHitPicture(a);
 }
 
 // The spell shot of a ranged fighter lined up with the player: it leaves
@@ -435,8 +440,9 @@ void ChargeEnemySpell() {
 
 void DrawCombatEffects() {
     SetColor(255, 255, 255);
-    if (CurrentWeapon && !IsBow(CurrentWeapon)) HitPicture(CurrentWeapon);
+    if (CurrentWeapon && !IsBow(CurrentWeapon)) StepHitPicture(CurrentWeapon);
     if (IsBow(CurrentWeapon)) MoveArrow();
     for (TGegner* e : *EnemyList)
         if (e->ZauberID != 0 && e->MapName == CurrentMapName) MoveEnemySpell(e);
+    if (CurrentSpell && !CurrentWeapon) DrawSpellEffects();
 }

@@ -1,8 +1,5 @@
-// Combat steps of the frame that are not in the game yet: the summoned
-// monster does nothing until it is.
+// The combat state a new game starts from.
 #include "combat/combat.h"
-
-void UpdateSummonedMonster() {}
 
 void ResetCombatState() {
     LastHitEnemyId = 0;
@@ -10,4 +7,6 @@ void ResetCombatState() {
     ArrowHit = 0;
     ImpactX = ImpactY = 0;
     PlayerHitTileX = PlayerHitTileY = 0;
+    AreaWidth = AreaLength = 0;
+    SpellImpact = kNoImpact;
 }

@@ -15,6 +15,12 @@ extern uint16_t AlertedGroup;
 extern uint8_t ArrowHit;
 extern int32_t ImpactX, ImpactY;
 extern uint16_t PlayerHitTileX, PlayerHitTileY;
+// The extent of the area of effect of the last cast along map x and map y.
+extern uint8_t AreaWidth, AreaLength;
+// A projectile spell's impact waiting to be completed: 0 none, 1 it struck
+// an enemy, 2 it stopped at an obstacle (area spells only).
+enum SpellImpactKind : uint8_t { kNoImpact = 0, kImpactEnemy = 1, kImpactWall = 2 };
+extern uint8_t SpellImpact;
 
 // ---- damage rules: each rolls, subtracts the defence, and takes the rest
 // off the target's HP. A hit never heals: a defence larger than the damage
@@ -51,6 +57,46 @@ void GainExperience(uint8_t slot, float amount);
 void GainArmourExperience();
 // The summoned monster's pass (lifetime, behaviour, fight).
 void UpdateSummonedMonster();
+// Its target search and chase, then its walking; and its blow on its
+// target e.
+void SummonedMonsterStep();
+void SummonedMonsterAttack(TGegner* e);
+
+// ---- the player's spells (CurrentSpell). The kinds a spell can be.
+enum class SpellKind { None, Touch, Projectile, Heal, Summon };
+SpellKind KindOf(const TZauber* z);
+// An area of effect exists when its width and length add up to more than 2.
+bool HasArea(const TZauber* z);
+// Casting, hits, damage over time: the spell part of UpdatePlayerCombat,
+// with the current enemy e (none or dead: only the steps without a target).
+void UpdateSpellCombat(TGegner* e);
+// Lays out a new area for spell z cast in direction dir (1-4) from the
+// tile (ox, oy): reaching away from the caster (touch) or centred on it
+// (projectile impact). A cell is live where the map lets it through, and
+// never outside the map; with skipOrigin the origin's own cell is not (its
+// enemy had the direct hit).
+void LayArea(TZauber* z, int dir, float ox, float oy, bool centred, bool skipOrigin);
+// An area cell's damage on enemy e, once per live cell it stands on.
+void ApplyAreaDamage(TGegner* e);
+// The projectile spell z: its launch from the tile in front of the player,
+// its hit on enemy e while it flies, and the impact that follows.
+void LaunchSpellProjectile(TZauber* z);
+void SpellProjectileHit(TZauber* z, TGegner* e);
+// The impact of z on enemy e (kImpactEnemy) or where it stopped at a wall
+// (kImpactWall, e unused): its own damage rolled, the enemy struck, the
+// area laid out, the impact picture and sound started.
+void CompleteSpellImpact(TZauber* z, TGegner* e, int dir);
+// The flight of the readied projectile spell, one step a frame.
+void MoveSpellProjectile();
+// World drawing of the spell pictures: area damage, touch and heal
+// pictures, the projectile in flight and its impact.
+void DrawSpellEffects();
+// Whether a projectile heading dir (1-4) at tile position (x, y) may move
+// on: the next tile is free or a creature's, and the map goes on.
+bool ProjectileMayMove(int dir, float x, float y);
+// The hit picture of a weapon or attack: frames step every Dauer ms; the
+// sound flag drops when its channel stops.
+void StepHitPicture(TWaffe* w);
 // Turns a hostile NPC into its enemy twin.
 void TurnNpcHostile(TCharakter* npc);
 // A blood stain beside a creature struck at pixel (x, y) with a figure of

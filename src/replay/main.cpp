@@ -177,6 +177,15 @@ class Run {
                     return false;
                 }
                 Warp(c.x, c.y);
+            } else if (c.name == "place") {
+                if (!Map.Inside(c.x, c.y) || !PlaceEnemy(std::atoi(c.args[0].c_str()), c.x, c.y)) {
+                    fprintf(stderr,
+                            "vessara-replay: %s:%d: no enemy %s, or (%d, %d) lies outside the "
+                            "map of %d x %d cells\n",
+                            s_.path.c_str(), c.line, c.args[0].c_str(), c.x, c.y, Map.w, Map.h);
+                    status_ = 2;
+                    return false;
+                }
             } else if (c.name == "quit") {
                 return false;
             }

@@ -22,7 +22,7 @@ bool ParseBounded(const std::string& s, long lo, long hi, long& out) {
 
 bool IsInput(const std::string& n) {
     return n == "down" || n == "up" || n == "tap" || n == "move" || n == "click" || n == "quit" ||
-           n == "warp" || n == "travel";
+           n == "warp" || n == "travel" || n == "place";
 }
 
 namespace {
@@ -32,7 +32,8 @@ struct Known {
 };
 const Known kCommands[] = {{"down", 1, 1},   {"up", 1, 1},   {"tap", 1, 1},     {"move", 2, 2},
                            {"click", 1, 1},  {"shot", 1, 1}, {"dump", 1, 1},    {"quit", 0, 0},
-                           {"expect", 2, 2}, {"warp", 2, 2}, {"compare", 1, 2}, {"travel", 3, 3}};
+                           {"expect", 2, 2}, {"warp", 2, 2}, {"compare", 1, 2}, {"travel", 3, 3},
+                           {"place", 3, 3}};
 
 class Parser {
   public:
@@ -103,8 +104,10 @@ class Parser {
             if (!ParseBounded(c.args[0], 1, 3, v)) Fail("mouse button must be 1, 2 or 3");
             c.x = (int)v;
         }
-        if (c.name == "move" || c.name == "warp" || c.name == "travel") {
-            size_t at = c.name == "travel" ? 1 : 0;
+        if (c.name == "place" && !ParseBounded(c.args[0], 1, 65535, v))
+            Fail("'place' needs an enemy number from 1 to 65535, found '" + c.args[0] + "'");
+        if (c.name == "move" || c.name == "warp" || c.name == "travel" || c.name == "place") {
+            size_t at = c.name == "travel" || c.name == "place" ? 1 : 0;
             long x = 0, y = 0;
             if (!ParseBounded(c.args[at], 0, 65535, x) ||
                 !ParseBounded(c.args[at + 1], 0, 65535, y))

@@ -170,5 +170,7 @@ Json DumpState() {
     DumpTrade(s);
     DumpInventoryWindow(s);
     DumpQuests(s);
+
+    DumpSpells(s);
     return s;
 }

@@ -12,5 +12,9 @@ void DumpTrade(Json& s);
 void DumpInventoryWindow(Json& s);
 // Adds the quests and the journal.
 void DumpQuests(Json& s);
+
+// Adds the readied spell (charge, projectile, area, damage over time) and
+// the summoned monster.
+void DumpSpells(Json& s);
 // Set by the driver once the game asked to end (Escape or the close box).
 extern bool GameEnded;

@@ -18,3 +18,24 @@ void Warp(int x, int y) {
     CameraX = p.ppx - ScreenWidth() / 2;
     CameraY = p.ppy - ScreenHeight() / 2;
 }
+
+// Puts enemy id on cell (x, y) of the current map, standing, its next
+// wandering step a while away. False when there is no such enemy.
+bool PlaceEnemy(int id, int x, int y) {
+    for (TGegner* e : *EnemyList) {
+        if (e->ID != id) continue;
+        if (e->MapName == CurrentMapName && Map.Inside(e->px, e->py)) MapTiles(e->px, e->py, 2) = 0;
+        e->MapName = CurrentMapName;
+        e->px = x;
+        e->py = y;
+        e->ppx = x * kCell;
+        e->ppy = y * kCell;
+        e->aa = 0;
+        e->xo = 0;
+        e->Move = e->Bewegen = 0;
+        e->MoveStart = Millis();
+        MapTiles(x, y, 2) = 1;
+        return true;
+    }
+    return false;
+}

@@ -157,6 +157,8 @@ void SetStartingItems() {
     }
     SpellBookGrid[0][0]->ID = 1;
     SpellBookGrid[0][1]->ID = 2;
+    SpellBookGrid[0][2]->ID = 4;
+    SpellBookGrid[0][3]->ID = 5;
     // Cell by cell, the item before the spell of the same cell.
     for (int i = 0; i < kInvCols; ++i)
         for (int j = 0; j < kInvRows; ++j) {

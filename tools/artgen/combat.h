@@ -20,7 +20,7 @@ void MakeIconImages(const PictureSink& sink);   // combat_icons.cpp
 // The pictures of the spells' icons, also painted on the spell-book pages:
 // `scale` picture pixels per icon pixel, the 40 x 40 icon's top left corner
 // at (ox, oy).
-enum class SpellEmblem { Fireball, Healing, Ice, SpiritWolf };
+enum class SpellEmblem { Fireball, Healing, Ice, SpiritWolf, Poison };
 void PaintSpellEmblem(SpellEmblem e, Canvas& cv, int ox, int oy, float scale);
 
 } // namespace combat

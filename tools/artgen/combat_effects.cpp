@@ -28,6 +28,11 @@ const Ramp kFire{{{0.0f, pal::fx::kDeepRed3},
                   {0.62f, pal::fx::kTan2},
                   {0.85f, pal::fx::kLightGold2},
                   {1.0f, pal::fx::kPaleGold2}}};
+const Ramp kPoison{{{0.0f, pal::fx::kPoisonDeep},
+                    {0.3f, pal::fx::kPoisonDark},
+                    {0.62f, pal::fx::kPoisonMid},
+                    {0.85f, pal::fx::kPoisonLight},
+                    {1.0f, pal::fx::kPoisonPale}}};
 const Ramp kSmoke{{{0.0f, pal::fx::kDeepGrey}, {1.0f, pal::fx::kWarmGrey}}};
 const Ramp kShadow{{{0.0f, pal::fx::kDeepViolet2},
                     {0.3f, pal::fx::kDarkViolet2},
@@ -564,7 +569,7 @@ Pixmap ArrowImpact() {
 // ------------------------------------------------------------------ spells
 
 // A fiery explosion over six frames; `size` is the greatest radius.
-Pixmap Explosion(float size, uint32_t seed) {
+Pixmap Explosion(float size, uint32_t seed, const Ramp& flame = kFire) {
     Canvas cv = NewStrip(6);
     const float grow[6] = {0.3f, 0.58f, 0.8f, 0.93f, 1.0f, 1.04f};
     const float age[6] = {0.0f, 0.08f, 0.2f, 0.42f, 0.62f, 0.85f};
@@ -584,9 +589,9 @@ Pixmap Explosion(float size, uint32_t seed) {
                 kSmoke, 0.25f);
         PaintField(
             cv, ox, 0, kCell, kCell,
-            [&](float x, float y) { return Blast(x, y, c, r, age[f], seed + 11u * f); }, kFire,
+            [&](float x, float y) { return Blast(x, y, c, r, age[f], seed + 11u * f); }, flame,
             0.06f);
-        if (f >= 1 && f <= 4) Sparks(cv, ox, c, 9, r * 0.95f, 5.0f, 1.3f, kFire, seed + 40u + f);
+        if (f >= 1 && f <= 4) Sparks(cv, ox, c, 9, r * 0.95f, 5.0f, 1.3f, flame, seed + 40u + f);
         if (f == 5) DitherAway(cv, ox, 0, kCell, kCell, 0.45f);
         if (f == 4) DitherAway(cv, ox, 0, kCell, kCell, 0.15f);
     }
@@ -819,6 +824,8 @@ void MakeEffectImages(const PictureSink& sink) {
     sink(dir + "Feuerball_schuss.png", Orb(kFire, 20.0f, 250u, false));
     sink(dir + "Heilung_anim.png", Healing());
     sink(dir + "Eisstoss_anim.png", IceShards());
+    sink(dir + "Giftpfeil_anim.png", Explosion(34.0f, 260u, kPoison));
+    sink(dir + "Giftpfeil_schuss.png", Orb(kPoison, 15.0f, 270u, false));
 }
 
 } // namespace art::combat

@@ -173,6 +173,26 @@ void FireballIcon(const Place& at) {
         fire, pal::fx::kDeepRed);
 }
 
+void PoisonIcon(const Place& at) {
+    const Ramp venom{{{0.0f, pal::fx::kPoisonDeep},
+                      {0.35f, pal::fx::kPoisonDark},
+                      {0.7f, pal::fx::kPoisonMid},
+                      {1.0f, pal::fx::kPoisonPale}}};
+    FieldEmblem(
+        at,
+        [](float x, float y) {
+            // a drop of venom flying to the upper right, a trail of droplets
+            float drop = IconGlow(x, y, {24, 17}, 10.5f);
+            float n = FractalNoise(x, y, 3.0f, 47u);
+            const Vec2 trail[3] = {{14, 27}, {9, 32}, {5, 36}};
+            const float size[3] = {6.5f, 4.5f, 3.0f};
+            float tail = 0;
+            for (int k = 0; k < 3; ++k) tail = std::max(tail, IconGlow(x, y, trail[k], size[k]));
+            return std::max(std::pow(drop, 0.6f), std::pow(tail, 0.8f) * (0.5f + 0.5f * n));
+        },
+        venom, pal::fx::kPoisonDeep);
+}
+
 void HealingIcon(const Place& at) {
     const Ramp gold{{{0.0f, pal::fx::kDarkOlive},
                      {0.35f, pal::fx::kGreen},
@@ -262,6 +282,9 @@ void PaintSpellEmblem(SpellEmblem e, Canvas& cv, int ox, int oy, float scale) {
     case SpellEmblem::SpiritWolf:
         SpiritWolfIcon(at);
         break;
+    case SpellEmblem::Poison:
+        PoisonIcon(at);
+        break;
     }
 }
 
@@ -277,6 +300,7 @@ void MakeIconImages(const PictureSink& sink) {
     sink(dir + "Heilung.png", SpellIcon(SpellEmblem::Healing));
     sink(dir + "Eisstoss.png", SpellIcon(SpellEmblem::Ice));
     sink(dir + "Geisterwolf.png", SpellIcon(SpellEmblem::SpiritWolf));
+    sink(dir + "Giftpfeil.png", SpellIcon(SpellEmblem::Poison));
 }
 
 } // namespace art::combat

@@ -613,6 +613,12 @@ constexpr Color kViolet = Rgb(152, 62, 214);
 constexpr Color kWarmGrey = Rgb(112, 102, 96);
 constexpr Color kWhite = Rgb(246, 250, 254);
 constexpr Color kWhite2 = Rgb(250, 252, 254);
+// poison: the venom bolt and its green cloud
+constexpr Color kPoisonDeep = Rgb(28, 52, 18);
+constexpr Color kPoisonDark = Rgb(58, 104, 30);
+constexpr Color kPoisonMid = Rgb(120, 178, 44);
+constexpr Color kPoisonLight = Rgb(190, 228, 96);
+constexpr Color kPoisonPale = Rgb(236, 250, 190);
 } // namespace fx
 
 // ---- portrait backgrounds

@@ -59,6 +59,7 @@ void MakeSpellPages(const PictureSink& sink) {
     sink(dir + "Heilung.png", SpellPage(SpellEmblem::Healing, pal::fx::kDarkOlive));
     sink(dir + "Eisstoss.png", SpellPage(SpellEmblem::Ice, pal::fx::kSky));
     sink(dir + "Geisterwolf.png", SpellPage(SpellEmblem::SpiritWolf, pal::fx::kBlueDeep));
+    sink(dir + "Giftpfeil.png", SpellPage(SpellEmblem::Poison, pal::fx::kPoisonDark));
 }
 
 } // namespace art::items

@@ -234,6 +234,22 @@ Buffer Ice() {
     return out;
 }
 
+// A wet hiss: a bubbling low gurgle under a sizzle that falls away.
+Buffer Poison() {
+    Buffer hiss = WhiteNoise(0.55f, 151);
+    LowPass(hiss, Glide(5200.0f, 900.0f, 0.3f));
+    ApplyGain(hiss, AttackDecay(0.01f, 0.2f));
+    Noise n(152);
+    for (int k = 0; k < 9; ++k) {
+        Buffer blub = Tone(0.09f, Wave::Sine, Glide(n.Range(180.0f, 320.0f), n.Range(420.0f, 700.0f), 0.06f));
+        ApplyGain(blub, AttackDecay(0.004f, 0.03f));
+        MixInto(hiss, blub, n.Range(0.02f, 0.4f), n.Range(0.3f, 0.6f));
+    }
+    Buffer crackle = Crackle(0.55f, 153, 60.0f, 2200.0f, AttackDecay(0.02f, 0.2f));
+    MixInto(hiss, crackle, 0.0f, 0.25f);
+    return hiss;
+}
+
 Buffer Summoning() {
     Buffer out = Silence(0.7f);
     const float voices[3] = {110.0f, 110.9f, 164.8f};
@@ -292,6 +308,7 @@ int main(int argc, char** argv) {
         {"Heilung", Healing, 0.008f},
         {"Eis", Ice, 0.003f},
         {"Beschwoerung", Summoning, 0.02f},
+        {"Gift", Poison, 0.004f},
     };
     const float peak = std::pow(10.0f, -12.0f / 20.0f);
     bool failed = false;
