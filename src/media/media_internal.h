@@ -5,6 +5,9 @@
 
 #include <SDL.h>
 
+#include <functional>
+#include <string>
+
 namespace media {
 SDL_Renderer* Renderer();
 SDL_Window* Window();
@@ -29,4 +32,9 @@ void ShutdownSound();
 std::string PathOf(const Str& path);
 // Adds a file to OpenedFiles.
 void NoteOpened(const std::string& path);
+// Decodes a PNG file into 4-byte pixels, rows of the picture's width:
+// bytes R, G, B, A, or with bgra the frame's ARGB8888 words. alloc(w, h)
+// gives the memory to fill. On failure returns false with the reason.
+bool DecodePNG(const std::string& utf8path, bool bgra,
+               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err);
 } // namespace media
