@@ -28,6 +28,9 @@ int ScreenWidth();
 int ScreenHeight();
 void HideMouse();
 void ClearScreen();
+// The drawing that follows covers the whole screen with opaque pixels: the
+// clear that ClearScreen asked for is left out.
+void DropPendingClear();
 void FlipFrame(int sync);
 int CloseRequested();
 

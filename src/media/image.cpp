@@ -256,6 +256,12 @@ int ImageFramesOf(const Image* img) {
     return img ? (int)img->cells.size() : 0;
 }
 
+bool ImageFrameOpaque(const Image* img, int frame) {
+    if (!img || frame < 0 || frame >= (int)img->cells.size()) return false;
+    int s = img->sheet->slot[(size_t)img->cells[(size_t)frame]];
+    return s >= 0 && img->sheet->cover[(size_t)s] == media::kCellOpaque;
+}
+
 uint32_t ImagePixel(const Image* img, int frame, int x, int y) {
     if (!img || frame < 0 || frame >= (int)img->cells.size() || x < 0 || y < 0 || x >= img->width ||
         y >= img->height)
@@ -313,6 +319,7 @@ void DrawImageFrame(Image* img, double x, double y, int frame) {
     const media::Sheet& sh = *img->sheet;
     int s = sh.slot[(size_t)img->cells[(size_t)frame]];
     if (s < 0) return; // an empty cell shows nothing
+    media::ApplyPendingClear();
     auto& st = media::State();
     SDL_FRect dst{(float)(x - img->handleX * st.sx), (float)(y - img->handleY * st.sy),
                   (float)(img->width * st.sx), (float)(img->height * st.sy)};

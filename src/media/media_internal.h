@@ -25,7 +25,12 @@ DrawState& State();
 // Applies colour, alpha and blend to a texture before it is copied.
 // Returns false when nothing would be visible.
 bool PrepareTexture(SDL_Texture* tex, SDL_Texture* maskTex, SDL_Texture** use);
+// Does the clear that ClearScreen asked for, if still pending; every
+// drawing operation calls it first.
+void ApplyPendingClear();
 void InitInput();
+// A new frame begins: the next input query asks the window system for events.
+void NextFrameForInput();
 void HandleEvent(const SDL_Event& e);
 void InitSound();
 void ShutdownSound();

@@ -25,6 +25,8 @@ bool g_skipDrawing = false;
 uint64_t g_paceCounter = 0;
 int64_t g_paceMs = 0;
 FILE* g_frameLog = nullptr;
+bool g_clearPending = false;
+Uint32 g_clearColour = 0;
 uint64_t g_lastPresent = 0;
 
 void StartPacingAt(int64_t ms) {
@@ -139,12 +141,27 @@ void HideMouse() {
     P().HideCursor();
 }
 
+// The clear waits for the first drawing after it, so that a screen that the
+// ground covers whole is not filled twice.
 void ClearScreen() {
+    if (!g_renderer || DrawingSkipped()) return;
     auto& st = media::State();
-    SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(g_renderer, (Uint8)st.clsR, (Uint8)st.clsG, (Uint8)st.clsB, 255);
-    if (!DrawingSkipped()) SDL_RenderClear(g_renderer);
+    g_clearPending = true;
+    g_clearColour = SDL_MapRGBA(g_frame->format, (Uint8)st.clsR, (Uint8)st.clsG, (Uint8)st.clsB, 255);
 }
+
+void DropPendingClear() {
+    g_clearPending = false;
+}
+
+namespace media {
+void ApplyPendingClear() {
+    if (!g_clearPending) return;
+    g_clearPending = false;
+    SDL_RenderFlush(g_renderer);
+    SDL_FillRect(g_frame, nullptr, g_clearColour);
+}
+} // namespace media
 
 const PacingState& Pacing() {
     return g_pacing;
@@ -173,8 +190,10 @@ void FlipFrame(int sync) {
             P().WaitForFrame((int)wait, deadline);
         }
     }
+    media::ApplyPendingClear();
     SDL_RenderFlush(g_renderer);
     P().Present(g_frame);
+    media::NextFrameForInput();
     g_workStart = SDL_GetPerformanceCounter();
     if (g_frameLog) {
         if (g_lastPresent != 0)
@@ -206,6 +225,7 @@ Pixmap GrabScreenRect(int x, int y, int w, int h) {
     pm.width = w;
     pm.height = h;
     pm.rgba.assign((size_t)w * h * 4, 0);
+    media::ApplyPendingClear();
     SDL_Rect r{x, y, w, h};
     SDL_RenderReadPixels(g_renderer, &r, SDL_PIXELFORMAT_RGBA32, pm.rgba.data(), w * 4);
     for (size_t i = 3; i < pm.rgba.size(); i += 4) pm.rgba[i] = 255;
