@@ -108,9 +108,11 @@ std::string FileKey(const std::string& p, int flags) {
     return k;
 }
 
-// Cuts a decoded picture (ARGB words, masked) into cells, keeping those
-// with a visible pixel.
-media::Sheet* CutSheet(const uint32_t* px, int w, int h, int cellW, int cellH) {
+// Cuts a decoded picture (ARGB words) into cells, keeping those with a
+// visible pixel; with mask, pixels of that colour (0xRRGGBB) become
+// transparent first.
+media::Sheet* CutSheet(uint32_t* px, int w, int h, int cellW, int cellH, bool masked,
+                       uint32_t mask) {
     auto* sh = new media::Sheet;
     sh->cellW = cellW;
     sh->cellH = cellH;
@@ -119,30 +121,40 @@ media::Sheet* CutSheet(const uint32_t* px, int w, int h, int cellW, int cellH) {
     int cells = sh->cols * sh->rows;
     sh->slot.assign((size_t)cells, -1);
     size_t cellPx = (size_t)cellW * cellH;
-    std::vector<uint32_t> one(cellPx);
+    // Kept cells are counted first, so that their storage is allocated once.
+    std::vector<uint8_t> cover((size_t)cells, 0);
+    size_t kept = 0;
     for (int c = 0; c < cells; ++c) {
         int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
-        bool any = false, allOpaque = true, binary = true;
+        uint32_t orA = 0, andA = 255, partial = 0;
         for (int y = 0; y < cellH; ++y) {
-            const uint32_t* row = px + (size_t)(y0 + y) * w + x0;
+            uint32_t* row = px + (size_t)(y0 + y) * w + x0;
             for (int x = 0; x < cellW; ++x) {
-                uint32_t a = row[x] >> 24;
-                any |= a != 0;
-                allOpaque &= a == 255;
-                binary &= a == 0 || a == 255;
+                uint32_t p = row[x];
+                if (masked && (p & 0xFFFFFF) == mask) row[x] = p = mask;
+                uint32_t a = p >> 24;
+                orA |= a;
+                andA &= a;
+                partial |= (uint32_t)(a - 1) < 254;
             }
         }
-        if (!any) continue;
-        sh->slot[(size_t)c] = (int32_t)sh->cover.size();
-        sh->cover.push_back(allOpaque ? media::kCellOpaque
-                            : binary  ? media::kCellBinary
-                                      : media::kCellPartial);
-        size_t at = sh->argb.size();
-        sh->argb.resize(at + cellPx);
-        for (int y = 0; y < cellH; ++y)
-            std::copy_n(px + (size_t)(y0 + y) * w + x0, cellW, sh->argb.data() + at + (size_t)y * cellW);
+        if (orA == 0) continue;
+        cover[(size_t)c] = andA == 255 ? media::kCellOpaque
+                           : partial   ? media::kCellPartial
+                                       : media::kCellBinary;
+        ++kept;
     }
-    sh->argb.shrink_to_fit();
+    sh->argb.reserve(kept * cellPx);
+    for (int c = 0; c < cells; ++c) {
+        if (cover[(size_t)c] == 0) continue;
+        int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
+        sh->slot[(size_t)c] = (int32_t)sh->cover.size();
+        sh->cover.push_back(cover[(size_t)c]);
+        for (int y = 0; y < cellH; ++y) {
+            const uint32_t* row = px + (size_t)(y0 + y) * w + x0;
+            sh->argb.insert(sh->argb.end(), row, row + cellW);
+        }
+    }
     return sh;
 }
 
@@ -162,19 +174,14 @@ media::Sheet* ReadSheet(const std::string& p, int cellW, int cellH, int flags) {
         },
         err);
     if (!ok) throw DataError(p, err);
-    size_t n = (size_t)w * h;
-    if (flags & 1) {
-        const auto& st = media::State();
-        uint32_t mask = (uint32_t)st.maskR << 16 | (uint32_t)st.maskG << 8 | (uint32_t)st.maskB;
-        for (size_t i = 0; i < n; ++i)
-            if ((px[i] & 0xFFFFFF) == mask) px[i] &= 0xFFFFFF;
-    }
+    const auto& st = media::State();
+    uint32_t mask = (uint32_t)st.maskR << 16 | (uint32_t)st.maskG << 8 | (uint32_t)st.maskB;
     if (cellW == 0) {
         cellW = w;
         cellH = h;
     }
     if (cellW <= 0 || cellH <= 0) throw DataError(p, "invalid cell size or count requested");
-    media::Sheet* sh = CutSheet(px.get(), w, h, cellW, cellH);
+    media::Sheet* sh = CutSheet(px.get(), w, h, cellW, cellH, (flags & 1) != 0, mask);
     sh->fileW = w;
     sh->fileH = h;
     return sh;

@@ -91,6 +91,11 @@ bool DecodePNG(const std::string& utf8path, bool bgra,
     png_set_sig_bytes(png, 8);
     // A bad CRC in any chunk, even one the game would skip, is an error.
     png_set_crc_action(png, PNG_CRC_ERROR_QUIT, PNG_CRC_ERROR_QUIT);
+#if defined(PNG_SET_OPTION_SUPPORTED) && defined(PNG_IGNORE_ADLER32)
+    // Every chunk's CRC already guards the compressed data; zlib's own sum
+    // over the unpacked bytes would cost a tenth of the decoding.
+    png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+#endif
     png_read_info(png, info);
     png_uint_32 w = png_get_image_width(png, info);
     png_uint_32 h = png_get_image_height(png, info);
@@ -158,6 +163,9 @@ bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level)
     }
     png_init_io(png, f.get());
     png_set_compression_level(png, level < 0 ? 6 : (level > 9 ? 9 : level));
+    // No Paeth filter: its rows take several times longer to read back than
+    // the others, for files a few percent smaller.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
     png_set_IHDR(png, info, pm.width, pm.height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
