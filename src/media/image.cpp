@@ -10,6 +10,10 @@
 #include <sys/stat.h>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 uint8_t Clamp8(int v) {
     return (uint8_t)(v < 0 ? 0 : (v > 255 ? 255 : v));
@@ -108,6 +112,50 @@ std::string FileKey(const std::string& p, int flags) {
     return k;
 }
 
+// Masks one row of a cell and gathers how its alpha covers: the OR and AND
+// of the alpha values, and whether one lies strictly between 0 and 255.
+void CoverRow(uint32_t* row, int n, bool masked, uint32_t mask, uint32_t& orA, uint32_t& andA,
+              uint32_t& partial) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i rgb = _mm_set1_epi32(0xFFFFFF), maskv = _mm_set1_epi32((int)mask);
+    const __m128i minus1 = _mm_set1_epi32(-1), top = _mm_set1_epi32(254);
+    __m128i o = _mm_setzero_si128(), a = _mm_set1_epi32(255), part = _mm_setzero_si128();
+    for (; x + 4 <= n; x += 4) {
+        __m128i p = _mm_loadu_si128((const __m128i*)(row + x));
+        if (masked) {
+            __m128i hit = _mm_cmpeq_epi32(_mm_and_si128(p, rgb), maskv);
+            if (_mm_movemask_epi8(hit)) {
+                p = _mm_or_si128(_mm_and_si128(hit, maskv), _mm_andnot_si128(hit, p));
+                _mm_storeu_si128((__m128i*)(row + x), p);
+            }
+        }
+        __m128i al = _mm_srli_epi32(p, 24);
+        o = _mm_or_si128(o, al);
+        a = _mm_and_si128(a, al);
+        __m128i t = _mm_add_epi32(al, minus1); // -1..254
+        part = _mm_or_si128(part, _mm_and_si128(_mm_cmpgt_epi32(t, minus1), _mm_cmplt_epi32(t, top)));
+    }
+    alignas(16) uint32_t ov[4], av[4], pv[4];
+    _mm_store_si128((__m128i*)ov, o);
+    _mm_store_si128((__m128i*)av, a);
+    _mm_store_si128((__m128i*)pv, part);
+    for (int i = 0; i < 4; ++i) {
+        orA |= ov[i];
+        andA &= av[i];
+        partial |= pv[i] != 0;
+    }
+#endif
+    for (; x < n; ++x) {
+        uint32_t p = row[x];
+        if (masked && (p & 0xFFFFFF) == mask) row[x] = p = mask;
+        uint32_t al = p >> 24;
+        orA |= al;
+        andA &= al;
+        partial |= (uint32_t)(al - 1) < 254;
+    }
+}
+
 // Cuts a decoded picture (ARGB words) into cells, keeping those with a
 // visible pixel; with mask, pixels of that colour (0xRRGGBB) become
 // transparent first.
@@ -127,17 +175,8 @@ media::Sheet* CutSheet(uint32_t* px, int w, int h, int cellW, int cellH, bool ma
     for (int c = 0; c < cells; ++c) {
         int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
         uint32_t orA = 0, andA = 255, partial = 0;
-        for (int y = 0; y < cellH; ++y) {
-            uint32_t* row = px + (size_t)(y0 + y) * w + x0;
-            for (int x = 0; x < cellW; ++x) {
-                uint32_t p = row[x];
-                if (masked && (p & 0xFFFFFF) == mask) row[x] = p = mask;
-                uint32_t a = p >> 24;
-                orA |= a;
-                andA &= a;
-                partial |= (uint32_t)(a - 1) < 254;
-            }
-        }
+        for (int y = 0; y < cellH; ++y)
+            CoverRow(px + (size_t)(y0 + y) * w + x0, cellW, masked, mask, orA, andA, partial);
         if (orA == 0) continue;
         cover[(size_t)c] = andA == 255 ? media::kCellOpaque
                            : partial   ? media::kCellPartial
