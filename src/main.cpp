@@ -1,14 +1,26 @@
-// Vessara-Demo: the game in a window. It takes no arguments; it runs in
-// the game folder beside the program, wherever it is started from.
+// Vessara-Demo: the game in a window. It runs in the game folder beside the
+// program, wherever it is started from. One option: --frame-log FILE writes
+// each frame's interval and work time (ms) to FILE, to measure the pacing.
 #include "media/media.h"
 #include "shell/shell.h"
 
 #include <new>
 
-int main() {
+int main(int argc, char** argv) {
     const char* program = "Vessara-Demo";
     int status = 0;
     try {
+        std::string frameLog;
+        for (int i = 1; i < argc; ++i) {
+            std::string a = argv[i];
+            if (a == "--frame-log" && i + 1 < argc)
+                frameLog = argv[++i];
+            else
+                throw PlatformError(a, "unknown option (the game takes only --frame-log FILE)");
+        }
+        // The log is named from where the game was started.
+        if (!frameLog.empty() && !SetFrameLog(frameLog))
+            throw PlatformError(frameLog, "cannot write the frame log");
         std::string dir = ProgramDirectory();
         if (!dir.empty() && !ChangeDirectory(dir))
             throw PlatformError(dir, "cannot enter the game folder");

@@ -16,8 +16,9 @@ if ! command -v xvfb-run > /dev/null; then
   exit 77
 fi
 cd / || exit 1
+LOG=$(mktemp)
 err=$(env -u SDL_VIDEODRIVER -u SDL_AUDIODRIVER timeout -s KILL 20 xvfb-run -a sh -c "
-  \"$GAME/vessara\" & pid=\$!
+  \"$GAME/vessara\" --frame-log \"$LOG\" & pid=\$!
   sleep 4
   kill -TERM \$pid
   wait \$pid" 2>&1)
@@ -28,3 +29,9 @@ if printf '%s' "$err" | grep -q "Vessara-Demo: .*:"; then
   printf '%s\n' "$err" | grep "Vessara-Demo:" | grep -v "no sound device" && exit 1
 fi
 echo "window started from / and closed cleanly"
+# --frame-log: a line per frame, interval and work time in ms.
+lines=$(awk 'NF == 2 && $1 >= 0 && $2 >= 0 { n++ } END { print n + 0 }' "$LOG")
+total=$(wc -l < "$LOG")
+rm -f "$LOG"
+[ "$lines" -ge 10 ] && [ "$lines" -eq "$total" ] || { echo "frame log: $lines good lines of $total"; exit 1; }
+echo "frame log: $lines frames"

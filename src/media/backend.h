@@ -28,6 +28,9 @@ int ScreenWidth();
 int ScreenHeight();
 void HideMouse();
 void ClearScreen();
+// The drawing that follows covers the whole screen with opaque pixels: the
+// clear that ClearScreen asked for is left out.
+void DropPendingClear();
 void FlipFrame(int sync);
 int CloseRequested();
 
@@ -54,6 +57,10 @@ const PacingState& Pacing();
 // Work time (ms, real clock) of the last frame, measured from the end of
 // the previous flip to the start of this flip's wait.
 double LastFrameWorkMs();
+// Writes one line per flipped frame to the file: the interval since the
+// previous flip and the frame's work time, in ms. False if it cannot be
+// written.
+bool SetFrameLog(const std::string& utf8path);
 // Starts the work-time measurement afresh (after start-up).
 void ResetFrameTimer();
 // Headless only: while set, drawing calls check their arguments as usual but

@@ -87,10 +87,15 @@ void DrawRect(double x, double y, double w, double h) {
         y += sh;
         sh = -sh;
     }
+    if (DrawingSkipped()) return;
+    // Wholly off the screen (by more than the pixel that rounding may add):
+    // nothing to fill.
+    if (x > ScreenWidth() + 1 || y > ScreenHeight() + 1 || x + sw < -1 || y + sh < -1) return;
+    media::ApplyPendingClear();
     SDL_SetRenderDrawBlendMode(r, mode);
     SDL_SetRenderDrawColor(r, (Uint8)st.r, (Uint8)st.g, (Uint8)st.b, (Uint8)a);
     SDL_FRect rect{(float)x, (float)y, (float)sw, (float)sh};
-    if (!DrawingSkipped()) SDL_RenderFillRectF(r, &rect);
+    SDL_RenderFillRectF(r, &rect);
 }
 
 void ResetDrawingState() {

@@ -37,6 +37,9 @@ Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int c
 int ImageWidthOf(const Image* img);
 int ImageHeightOf(const Image* img);
 int ImageFramesOf(const Image* img);
+// Whether every pixel of the cell is opaque (drawn unscaled with mask or
+// full alpha it covers its rectangle whole).
+bool ImageFrameOpaque(const Image* img, int frame);
 // Reads back the RGBA of one pixel of a cell after masking (tests, tools).
 uint32_t ImagePixel(const Image* img, int frame, int x, int y);
 

@@ -314,6 +314,7 @@ void DrawString(const Str& text, double x, double y) {
     auto& st = media::State();
     double pen = x;
     bool skipped = DrawingSkipped();
+    if (!skipped) media::ApplyPendingClear();
     // The drawing state goes onto a texture once per run of glyphs from it.
     SDL_Texture* prepared = nullptr;
     SDL_Texture* use = nullptr;

@@ -1,6 +1,6 @@
-// The headless backend: SDL's dummy video driver, a software renderer on a
-// frame in memory, silent audio and a virtual clock that only the frame
-// pacing advances, so runs repeat exactly.
+// The headless backend: SDL's dummy video driver, the frame in memory that
+// nobody sees, silent audio and a virtual clock that only the frame pacing
+// advances, so runs repeat exactly.
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/platform.h"
@@ -23,34 +23,22 @@ class HeadlessBackend : public Platform {
 
     void CheckVideo() override {}
 
-    void OpenWindow(const std::string& title, int width, int height, SDL_Window*& window,
-                    SDL_Renderer*& renderer) override {
-        window = SDL_CreateWindow(title.c_str(), 0, 0, width, height, SDL_WINDOW_HIDDEN);
-        frame_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-        if (!frame_)
-            throw PlatformError("SDL",
-                                std::string("cannot create the frame buffer: ") + SDL_GetError());
-        renderer = SDL_CreateSoftwareRenderer(frame_);
-        if (!renderer)
-            throw PlatformError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
+    SDL_Window* OpenWindow(const std::string& title, int width, int height) override {
+        return SDL_CreateWindow(title.c_str(), 0, 0, width, height, SDL_WINDOW_HIDDEN);
     }
 
-    void CloseWindow() override {
-        if (frame_) SDL_FreeSurface(frame_);
-        frame_ = nullptr;
-    }
-
+    void CloseWindow() override {}
     void StartSound() override {}
-    void Present(SDL_Renderer*) override {}
+    void Present(SDL_Surface*) override {}
     void HideCursor() override {}
     int32_t Millis() override { return (int32_t)(uint32_t)virtualMs_; }
     void Delay(int ms) override { virtualMs_ += ms; }
+    void WaitForFrame(int ms, uint64_t) override { virtualMs_ += ms; }
     void SetMillis(int64_t ms) override { virtualMs_ = ms; }
     void ShowError(const std::string&, const std::string&, SDL_Window*) override {}
     bool MaySkipDrawing() override { return true; }
 
   private:
-    SDL_Surface* frame_ = nullptr;
     int64_t virtualMs_ = 100000; // starts at an arbitrary uptime
 };
 } // namespace

@@ -4,9 +4,15 @@
 #include "media/media_internal.h"
 #include "media/image_internal.h"
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <sys/stat.h>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 uint8_t Clamp8(int v) {
@@ -28,25 +34,6 @@ SDL_Texture* MakeTexture(const uint8_t* rgba, int w, int h, int pitch, bool filt
     SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(t, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
     return t;
-}
-
-void BuildTextures(Image* img, const Pixmap& pm) {
-    bool filtered = (img->flags & 2) != 0;
-    img->tex = MakeTexture(pm.rgba.data(), pm.width, pm.height, pm.width * 4, filtered);
-    if (!img->tex) throw DataError("texture", SDL_GetError());
-    // Mask blending draws a pixel fully or not at all. Pictures whose alpha is
-    // already 0 or 255 use the same texture; others get a thresholded copy.
-    bool partial = false;
-    for (size_t i = 3; i < pm.rgba.size(); i += 4)
-        if (pm.rgba[i] != 0 && pm.rgba[i] != 255) {
-            partial = true;
-            break;
-        }
-    if (partial) {
-        std::vector<uint8_t> m = pm.rgba;
-        for (size_t i = 3; i < m.size(); i += 4) m[i] = m[i] >= 128 ? 255 : 0;
-        img->maskTex = MakeTexture(m.data(), pm.width, pm.height, pm.width * 4, filtered);
-    }
 }
 
 bool PrepareTexture(SDL_Texture* tex, SDL_Texture* maskTex, SDL_Texture** use) {
@@ -97,76 +84,202 @@ void SetMaskColor(int r, int g, int b) {
 
 namespace {
 // Pictures once loaded are kept: loading the same file again with the same
-// cells, flags and mask colour hands out the same image. The file's size
-// and time stamp are part of the key, so a file written anew is read anew.
+// cells, flags and mask colour hands out the same image, and images cut from
+// one file with one cell size share its cells, so a file is read once. The
+// file's size and time stamp are part of the keys, so a file written anew
+// is read anew.
 std::map<std::string, Image*>& Loaded() {
     static std::map<std::string, Image*> images;
     return images;
 }
+std::map<std::string, media::Sheet*>& Sheets() {
+    static std::map<std::string, media::Sheet*> sheets;
+    return sheets;
+}
 
-std::string CacheKey(const std::string& p, int cellW, int cellH, int first, int count, int flags,
-                     bool whole) {
+std::string FileKey(const std::string& p, int flags) {
     struct stat st;
     if (stat(p.c_str(), &st) != 0) return std::string();
     const auto& d = media::State();
     std::string k = p;
+    // The mask colour matters only to masked pictures.
+    bool masked = (flags & 1) != 0;
     for (long long v : {(long long)st.st_size, (long long)st.st_mtim.tv_sec,
-                        (long long)st.st_mtim.tv_nsec, (long long)cellW, (long long)cellH,
-                        (long long)first, (long long)count, (long long)flags, (long long)whole,
-                        (long long)d.maskR, (long long)d.maskG, (long long)d.maskB})
+                        (long long)st.st_mtim.tv_nsec, (long long)masked,
+                        (long long)(masked ? d.maskR : 0), (long long)(masked ? d.maskG : 0),
+                        (long long)(masked ? d.maskB : 0)})
         k += "|" + std::to_string(v);
     return k;
+}
+
+// Masks one row of a cell and gathers how its alpha covers: the OR and AND
+// of the alpha values, and whether one lies strictly between 0 and 255.
+void CoverRow(uint32_t* row, int n, bool masked, uint32_t mask, uint32_t& orA, uint32_t& andA,
+              uint32_t& partial) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i rgb = _mm_set1_epi32(0xFFFFFF), maskv = _mm_set1_epi32((int)mask);
+    const __m128i minus1 = _mm_set1_epi32(-1), top = _mm_set1_epi32(254);
+    __m128i o = _mm_setzero_si128(), a = _mm_set1_epi32(255), part = _mm_setzero_si128();
+    for (; x + 4 <= n; x += 4) {
+        __m128i p = _mm_loadu_si128((const __m128i*)(row + x));
+        if (masked) {
+            __m128i hit = _mm_cmpeq_epi32(_mm_and_si128(p, rgb), maskv);
+            if (_mm_movemask_epi8(hit)) {
+                p = _mm_or_si128(_mm_and_si128(hit, maskv), _mm_andnot_si128(hit, p));
+                _mm_storeu_si128((__m128i*)(row + x), p);
+            }
+        }
+        __m128i al = _mm_srli_epi32(p, 24);
+        o = _mm_or_si128(o, al);
+        a = _mm_and_si128(a, al);
+        __m128i t = _mm_add_epi32(al, minus1); // -1..254
+        part = _mm_or_si128(part, _mm_and_si128(_mm_cmpgt_epi32(t, minus1), _mm_cmplt_epi32(t, top)));
+    }
+    alignas(16) uint32_t ov[4], av[4], pv[4];
+    _mm_store_si128((__m128i*)ov, o);
+    _mm_store_si128((__m128i*)av, a);
+    _mm_store_si128((__m128i*)pv, part);
+    for (int i = 0; i < 4; ++i) {
+        orA |= ov[i];
+        andA &= av[i];
+        partial |= pv[i] != 0;
+    }
+#endif
+    for (; x < n; ++x) {
+        uint32_t p = row[x];
+        if (masked && (p & 0xFFFFFF) == mask) row[x] = p = mask;
+        uint32_t al = p >> 24;
+        orA |= al;
+        andA &= al;
+        partial |= (uint32_t)(al - 1) < 254;
+    }
+}
+
+// Cuts a decoded picture (ARGB words) into cells, keeping those with a
+// visible pixel; with mask, pixels of that colour (0xRRGGBB) become
+// transparent first.
+media::Sheet* CutSheet(uint32_t* px, int w, int h, int cellW, int cellH, bool masked,
+                       uint32_t mask) {
+    auto* sh = new media::Sheet;
+    sh->cellW = cellW;
+    sh->cellH = cellH;
+    sh->cols = w / cellW;
+    sh->rows = h / cellH;
+    int cells = sh->cols * sh->rows;
+    sh->slot.assign((size_t)cells, -1);
+    size_t cellPx = (size_t)cellW * cellH;
+    // Kept cells are counted first, so that their storage is allocated once.
+    std::vector<uint8_t> cover((size_t)cells, 0);
+    size_t kept = 0;
+    for (int c = 0; c < cells; ++c) {
+        int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
+        uint32_t orA = 0, andA = 255, partial = 0;
+        for (int y = 0; y < cellH; ++y)
+            CoverRow(px + (size_t)(y0 + y) * w + x0, cellW, masked, mask, orA, andA, partial);
+        if (orA == 0) continue;
+        cover[(size_t)c] = andA == 255 ? media::kCellOpaque
+                           : partial   ? media::kCellPartial
+                                       : media::kCellBinary;
+        ++kept;
+    }
+    sh->argb.reserve(kept * cellPx);
+    for (int c = 0; c < cells; ++c) {
+        if (cover[(size_t)c] == 0) continue;
+        int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
+        sh->slot[(size_t)c] = (int32_t)sh->cover.size();
+        sh->cover.push_back(cover[(size_t)c]);
+        for (int y = 0; y < cellH; ++y) {
+            const uint32_t* row = px + (size_t)(y0 + y) * w + x0;
+            sh->argb.insert(sh->argb.end(), row, row + cellW);
+        }
+    }
+    return sh;
+}
+
+// Reads a picture file and cuts it; cellW 0 keeps the whole picture as one
+// cell.
+media::Sheet* ReadSheet(const std::string& p, int cellW, int cellH, int flags) {
+    std::unique_ptr<uint32_t[]> px;
+    int w = 0, h = 0;
+    std::string err;
+    bool ok = media::DecodePNG(
+        p, true,
+        [&](int pw, int ph) {
+            w = pw;
+            h = ph;
+            px.reset(new uint32_t[(size_t)pw * ph]);
+            return (uint8_t*)px.get();
+        },
+        err);
+    if (!ok) throw DataError(p, err);
+    const auto& st = media::State();
+    uint32_t mask = (uint32_t)st.maskR << 16 | (uint32_t)st.maskG << 8 | (uint32_t)st.maskB;
+    if (cellW == 0) {
+        cellW = w;
+        cellH = h;
+    }
+    if (cellW <= 0 || cellH <= 0) throw DataError(p, "invalid cell size or count requested");
+    media::Sheet* sh = CutSheet(px.get(), w, h, cellW, cellH, (flags & 1) != 0, mask);
+    sh->fileW = w;
+    sh->fileH = h;
+    return sh;
 }
 } // namespace
 
 static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int count, int flags,
                         bool whole) {
     std::string p = media::PathOf(path);
-    std::string key = CacheKey(p, cellW, cellH, first, count, flags, whole);
-    if (!key.empty()) {
+    if (flags == -1) flags = 3;
+    std::string file = FileKey(p, flags);
+    std::string key;
+    if (!file.empty()) {
+        key = file;
+        for (int v : {cellW, cellH, first, count, flags, (int)whole}) key += "|" + std::to_string(v);
         auto it = Loaded().find(key);
         if (it != Loaded().end()) {
             media::NoteOpened(p);
             return it->second;
         }
     }
-    Pixmap pm;
-    std::string err;
-    if (!LoadPixmapPNG(p, pm, err)) throw DataError(p, err);
-    if (flags == -1) flags = 3;
-    auto& st = media::State();
-    if (flags & 1) {
-        for (size_t i = 0; i < pm.rgba.size(); i += 4) {
-            if (pm.rgba[i] == st.maskR && pm.rgba[i + 1] == st.maskG && pm.rgba[i + 2] == st.maskB)
-                pm.rgba[i + 3] = 0;
+    if (!whole && (cellW <= 0 || cellH <= 0 || count <= 0 || first < 0))
+        throw DataError(p, "invalid cell size or count requested");
+    std::string sheetKey = file.empty() ? std::string()
+                           : whole      ? file + "|whole"
+                                        : file + "|" + std::to_string(cellW) + "x" +
+                                         std::to_string(cellH);
+    media::Sheet* sh = nullptr;
+    if (!sheetKey.empty()) {
+        auto it = Sheets().find(sheetKey);
+        if (it != Sheets().end()) {
+            sh = it->second;
+            media::NoteOpened(p);
         }
     }
+    if (!sh) {
+        sh = ReadSheet(p, whole ? 0 : cellW, whole ? 0 : cellH, flags);
+        if (!sheetKey.empty()) Sheets()[sheetKey] = sh;
+    }
     if (whole) {
-        cellW = pm.width;
-        cellH = pm.height;
+        cellW = sh->cellW;
+        cellH = sh->cellH;
         first = 0;
         count = 1;
     }
-    if (cellW <= 0 || cellH <= 0 || count <= 0 || first < 0)
-        throw DataError(p, "invalid cell size or count requested");
-    int cols = pm.width / cellW, rows = pm.height / cellH;
-    if (cols * rows < first + count)
-        throw DataError(p, "picture of " + std::to_string(pm.width) + " x " +
-                                std::to_string(pm.height) + " holds " +
-                                std::to_string(cols * rows) + " cells of " + std::to_string(cellW) +
-                                " x " + std::to_string(cellH) + ", " +
-                                std::to_string(first + count) + " needed");
+    int cells = sh->cols * sh->rows;
+    if (cells < first + count)
+        throw DataError(p, "picture of " + std::to_string(sh->fileW) + " x " +
+                                std::to_string(sh->fileH) + " holds " + std::to_string(cells) +
+                                " cells of " + std::to_string(cellW) + " x " +
+                                std::to_string(cellH) + ", " + std::to_string(first + count) +
+                                " needed");
     auto* img = new Image;
     img->width = cellW;
     img->height = cellH;
     img->flags = flags;
     img->path = p;
-    for (int i = 0; i < count; ++i) {
-        int c = first + i;
-        img->cells.push_back(SDL_Rect{(c % cols) * cellW, (c / cols) * cellH, cellW, cellH});
-    }
-    media::BuildTextures(img, pm);
-    img->pixels = std::move(pm);
+    img->sheet = sh;
+    for (int i = 0; i < count; ++i) img->cells.push_back(first + i);
     if (!key.empty()) Loaded()[key] = img;
     return img;
 }
@@ -189,15 +302,59 @@ int ImageFramesOf(const Image* img) {
     return img ? (int)img->cells.size() : 0;
 }
 
+bool ImageFrameOpaque(const Image* img, int frame) {
+    if (!img || frame < 0 || frame >= (int)img->cells.size()) return false;
+    int s = img->sheet->slot[(size_t)img->cells[(size_t)frame]];
+    return s >= 0 && img->sheet->cover[(size_t)s] == media::kCellOpaque;
+}
+
 uint32_t ImagePixel(const Image* img, int frame, int x, int y) {
     if (!img || frame < 0 || frame >= (int)img->cells.size() || x < 0 || y < 0 || x >= img->width ||
         y >= img->height)
         return 0;
-    const SDL_Rect& c = img->cells[frame];
-    size_t i = ((size_t)(c.y + y) * img->pixels.width + (c.x + x)) * 4;
-    const auto& p = img->pixels.rgba;
-    return (uint32_t)p[i] << 24 | (uint32_t)p[i + 1] << 16 | (uint32_t)p[i + 2] << 8 | p[i + 3];
+    int s = img->sheet->slot[(size_t)img->cells[(size_t)frame]];
+    if (s < 0) return 0; // an empty cell: transparent throughout
+    uint32_t p = img->sheet->Cell(s)[(size_t)y * img->width + x];
+    return (p & 0xFFFFFF) << 8 | p >> 24;
 }
+
+namespace {
+// The renderer's textures of an image: its kept cells in a column, as
+// bytes R, G, B, A (the format the renderer's blending was always given).
+void MakeImageTextures(Image* img) {
+    img->texMade = true;
+    const media::Sheet& sh = *img->sheet;
+    int w = img->width, h = img->height, rows = 0;
+    img->texRow.assign(img->cells.size(), -1);
+    for (size_t f = 0; f < img->cells.size(); ++f)
+        if (sh.slot[(size_t)img->cells[f]] >= 0) img->texRow[f] = rows++;
+    if (rows == 0) return;
+    std::vector<uint8_t> rgba((size_t)w * h * rows * 4);
+    bool partial = false;
+    for (size_t f = 0; f < img->cells.size(); ++f) {
+        if (img->texRow[f] < 0) continue;
+        int s = sh.slot[(size_t)img->cells[f]];
+        partial |= sh.cover[(size_t)s] == media::kCellPartial;
+        const uint32_t* px = sh.Cell(s);
+        uint8_t* out = rgba.data() + (size_t)img->texRow[f] * w * h * 4;
+        for (size_t i = 0; i < (size_t)w * h; ++i) {
+            out[i * 4] = (uint8_t)(px[i] >> 16);
+            out[i * 4 + 1] = (uint8_t)(px[i] >> 8);
+            out[i * 4 + 2] = (uint8_t)px[i];
+            out[i * 4 + 3] = (uint8_t)(px[i] >> 24);
+        }
+    }
+    bool filtered = (img->flags & 2) != 0;
+    img->tex = media::MakeTexture(rgba.data(), w, h * rows, w * 4, filtered);
+    if (!img->tex) throw DataError(img->path, std::string("texture: ") + SDL_GetError());
+    // Mask blending draws a pixel fully or not at all: cells with alpha in
+    // between get a thresholded copy.
+    if (partial) {
+        for (size_t i = 3; i < rgba.size(); i += 4) rgba[i] = rgba[i] >= 128 ? 255 : 0;
+        img->maskTex = media::MakeTexture(rgba.data(), w, h * rows, w * 4, filtered);
+    }
+}
+} // namespace
 
 void DrawImageFrame(Image* img, double x, double y, int frame) {
     if (!img) throw DataError("image", "drawing an image that was never loaded");
@@ -205,10 +362,28 @@ void DrawImageFrame(Image* img, double x, double y, int frame) {
         throw DataError(img->path, "frame " + std::to_string(frame) + " drawn, the picture has " +
                                         std::to_string(img->cells.size()) + " frames");
     if (DrawingSkipped()) return;
-    SDL_Texture* t = nullptr;
-    if (!media::PrepareTexture(img->tex, img->maskTex, &t)) return;
+    const media::Sheet& sh = *img->sheet;
+    int s = sh.slot[(size_t)img->cells[(size_t)frame]];
+    if (s < 0) return; // an empty cell shows nothing
+    media::ApplyPendingClear();
     auto& st = media::State();
     SDL_FRect dst{(float)(x - img->handleX * st.sx), (float)(y - img->handleY * st.sy),
                   (float)(img->width * st.sx), (float)(img->height * st.sy)};
-    SDL_RenderCopyF(media::Renderer(), t, &img->cells[frame], &dst);
+    // The renderer places a copy at whole pixels, cutting the fraction off.
+    int cover = sh.cover[(size_t)s];
+    bool unscaled = (int)dst.w == img->width && (int)dst.h == img->height;
+    bool direct = unscaled && ((st.blend == MASKBLEND && st.alpha >= 0.5) ||
+                               (st.blend == ALPHABLEND && (int)(st.alpha * 255.0 + 0.5) >= 255 &&
+                                cover != media::kCellPartial));
+    if (direct) {
+        SDL_RenderFlush(media::Renderer());
+        media::CompositeCell(sh.Cell(s), img->width, img->height, (int)dst.x, (int)dst.y, st.r,
+                             st.g, st.b, cover == media::kCellOpaque);
+        return;
+    }
+    if (!img->texMade) MakeImageTextures(img);
+    SDL_Texture* t = nullptr;
+    if (!media::PrepareTexture(img->tex, img->maskTex, &t)) return;
+    SDL_Rect src{0, img->texRow[(size_t)frame] * img->height, img->width, img->height};
+    SDL_RenderCopyF(media::Renderer(), t, &src, &dst);
 }

@@ -158,10 +158,28 @@ void HandleEvent(const SDL_Event& e) {
 }
 } // namespace media
 
+namespace {
+uint64_t g_frameSerial = 1, g_pumpedSerial = 0;
+} // namespace
+
+namespace media {
+void NextFrameForInput() {
+    ++g_frameSerial;
+}
+} // namespace media
+
+// Asking the window system for new events costs far more than reading SDL's
+// queue: it is asked at the first input query of each frame; later queries
+// in the frame read only what is already queued.
 void PollEvents() {
     if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+    if (g_pumpedSerial != g_frameSerial) {
+        SDL_PumpEvents();
+        g_pumpedSerial = g_frameSerial;
+    }
     SDL_Event e;
-    while (SDL_PollEvent(&e)) media::HandleEvent(e);
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
+        media::HandleEvent(e);
 }
 
 int KeyIsDown(int key) {

@@ -5,6 +5,9 @@
 
 #include <SDL.h>
 
+#include <functional>
+#include <string>
+
 namespace media {
 SDL_Renderer* Renderer();
 SDL_Window* Window();
@@ -22,11 +25,21 @@ DrawState& State();
 // Applies colour, alpha and blend to a texture before it is copied.
 // Returns false when nothing would be visible.
 bool PrepareTexture(SDL_Texture* tex, SDL_Texture* maskTex, SDL_Texture** use);
+// Does the clear that ClearScreen asked for, if still pending; every
+// drawing operation calls it first.
+void ApplyPendingClear();
 void InitInput();
+// A new frame begins: the next input query asks the window system for events.
+void NextFrameForInput();
 void HandleEvent(const SDL_Event& e);
 void InitSound();
 void ShutdownSound();
 std::string PathOf(const Str& path);
 // Adds a file to OpenedFiles.
 void NoteOpened(const std::string& path);
+// Decodes a PNG file into 4-byte pixels, rows of the picture's width:
+// bytes R, G, B, A, or with bgra the frame's ARGB8888 words. alloc(w, h)
+// gives the memory to fill. On failure returns false with the reason.
+bool DecodePNG(const std::string& utf8path, bool bgra,
+               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err);
 } // namespace media

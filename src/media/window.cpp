@@ -3,12 +3,16 @@
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/platform.h"
+#include "media/image_internal.h"
+
+#include <cstdio>
 
 namespace {
 Backend g_backend = Backend::Window;
 bool g_sdlReady = false;
 SDL_Window* g_window = nullptr;
 SDL_Renderer* g_renderer = nullptr;
+SDL_Surface* g_frame = nullptr;
 std::string g_title = "Vessara-Demo";
 int g_width = 0, g_height = 0;
 PacingState g_pacing;
@@ -16,6 +20,20 @@ uint64_t g_workStart = 0;
 double g_lastWorkMs = 0.0;
 int g_closeRequested = 0;
 bool g_skipDrawing = false;
+// The pacing's deadlines on the high-resolution counter: the counter read
+// when the next-frame time was last set from the millisecond clock.
+uint64_t g_paceCounter = 0;
+int64_t g_paceMs = 0;
+FILE* g_frameLog = nullptr;
+bool g_clearPending = false;
+Uint32 g_clearColour = 0;
+uint64_t g_lastPresent = 0;
+
+void StartPacingAt(int64_t ms) {
+    g_pacing.nextFrame = ms;
+    g_paceMs = ms;
+    g_paceCounter = SDL_GetPerformanceCounter();
+}
 
 media::Platform& P() {
     return g_backend == Backend::Headless ? media::HeadlessPlatform() : media::WindowPlatform();
@@ -35,6 +53,9 @@ void EnsureSdl() {
 namespace media {
 SDL_Renderer* Renderer() {
     return g_renderer;
+}
+SDL_Surface* Frame() {
+    return g_frame;
 }
 SDL_Window* Window() {
     return g_window;
@@ -72,7 +93,16 @@ void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/
         if (g_renderer) throw PlatformError("SDL", "the window is open at another size");
         g_width = width;
         g_height = height;
-        P().OpenWindow(g_title, width, height, g_window, g_renderer);
+        g_window = P().OpenWindow(g_title, width, height);
+        // Both backends draw into a frame in memory with SDL's software
+        // renderer and the compositor; the window shows it when flipped.
+        g_frame = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (!g_frame)
+            throw PlatformError("SDL",
+                                std::string("cannot create the frame buffer: ") + SDL_GetError());
+        g_renderer = SDL_CreateSoftwareRenderer(g_frame);
+        if (!g_renderer)
+            throw PlatformError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
         SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_BLEND);
         P().StartSound();
     }
@@ -81,15 +111,19 @@ void OpenGraphics(int width, int height, int /*depth*/, int hertz, int /*flags*/
     g_pacing.period = 1000 / hertz;
     g_pacing.remainder = 1000 - g_pacing.period * hertz;
     g_pacing.accumulator = 0;
-    g_pacing.nextFrame = Millis();
+    StartPacingAt(Millis());
     g_workStart = SDL_GetPerformanceCounter();
 }
 
 void ShutdownMedia() {
     media::ShutdownSound();
     if (g_renderer) SDL_DestroyRenderer(g_renderer);
+    if (g_frame) SDL_FreeSurface(g_frame);
+    g_frame = nullptr;
     P().CloseWindow();
     if (g_window) SDL_DestroyWindow(g_window);
+    if (g_frameLog) fclose(g_frameLog);
+    g_frameLog = nullptr;
     g_renderer = nullptr;
     g_window = nullptr;
     if (g_sdlReady) SDL_Quit();
@@ -107,12 +141,27 @@ void HideMouse() {
     P().HideCursor();
 }
 
+// The clear waits for the first drawing after it, so that a screen that the
+// ground covers whole is not filled twice.
 void ClearScreen() {
+    if (!g_renderer || DrawingSkipped()) return;
     auto& st = media::State();
-    SDL_SetRenderDrawBlendMode(g_renderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(g_renderer, (Uint8)st.clsR, (Uint8)st.clsG, (Uint8)st.clsB, 255);
-    if (!DrawingSkipped()) SDL_RenderClear(g_renderer);
+    g_clearPending = true;
+    g_clearColour = SDL_MapRGBA(g_frame->format, (Uint8)st.clsR, (Uint8)st.clsG, (Uint8)st.clsB, 255);
 }
+
+void DropPendingClear() {
+    g_clearPending = false;
+}
+
+namespace media {
+void ApplyPendingClear() {
+    if (!g_clearPending) return;
+    g_clearPending = false;
+    SDL_RenderFlush(g_renderer);
+    SDL_FillRect(g_frame, nullptr, g_clearColour);
+}
+} // namespace media
 
 const PacingState& Pacing() {
     return g_pacing;
@@ -132,13 +181,35 @@ void FlipFrame(int sync) {
             g_pacing.nextFrame += 1;
         }
         int64_t wait = g_pacing.nextFrame - (int64_t)Millis();
-        if (wait <= 0)
-            g_pacing.nextFrame = Millis();
-        else
-            Delay((int)wait);
+        if (wait <= 0) {
+            StartPacingAt(Millis());
+        } else {
+            uint64_t freq = SDL_GetPerformanceFrequency();
+            uint64_t deadline =
+                g_paceCounter + (uint64_t)(g_pacing.nextFrame - g_paceMs) * freq / 1000;
+            P().WaitForFrame((int)wait, deadline);
+        }
     }
-    P().Present(g_renderer);
+    media::ApplyPendingClear();
+    SDL_RenderFlush(g_renderer);
+    P().Present(g_frame);
+    media::NextFrameForInput();
     g_workStart = SDL_GetPerformanceCounter();
+    if (g_frameLog) {
+        if (g_lastPresent != 0)
+            fprintf(g_frameLog, "%.3f %.3f\n",
+                    (double)(g_workStart - g_lastPresent) * 1000.0 /
+                        (double)SDL_GetPerformanceFrequency(),
+                    g_lastWorkMs);
+        g_lastPresent = g_workStart;
+    }
+}
+
+bool SetFrameLog(const std::string& utf8path) {
+    if (g_frameLog) fclose(g_frameLog);
+    g_frameLog = fopen(utf8path.c_str(), "w");
+    g_lastPresent = 0;
+    return g_frameLog != nullptr;
 }
 
 int CloseRequested() {
@@ -154,6 +225,7 @@ Pixmap GrabScreenRect(int x, int y, int w, int h) {
     pm.width = w;
     pm.height = h;
     pm.rgba.assign((size_t)w * h * 4, 0);
+    media::ApplyPendingClear();
     SDL_Rect r{x, y, w, h};
     SDL_RenderReadPixels(g_renderer, &r, SDL_PIXELFORMAT_RGBA32, pm.rgba.data(), w * 4);
     for (size_t i = 3; i < pm.rgba.size(); i += 4) pm.rgba[i] = 255;

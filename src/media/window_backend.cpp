@@ -1,6 +1,6 @@
-// The window backend: a real window on the player's display, SDL's
-// renderer (accelerated where it can), sound through SDL_mixer and the real
-// clock.
+// The window backend: a real window on the player's display, showing the
+// frame in memory through one streaming texture of SDL's renderer
+// (accelerated where it can), sound through SDL_mixer and the real clock.
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/platform.h"
@@ -30,25 +30,52 @@ class WindowBackend : public Platform {
                                                std::string(driver ? driver : "none") + "\")");
     }
 
-    void OpenWindow(const std::string& title, int width, int height, SDL_Window*& window,
-                    SDL_Renderer*& renderer) override {
-        window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                  width, height, 0);
+    SDL_Window* OpenWindow(const std::string& title, int width, int height) override {
+        SDL_Window* window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                              SDL_WINDOWPOS_CENTERED, width, height, 0);
         if (!window)
             throw PlatformError("SDL", std::string("cannot open the window: ") + SDL_GetError());
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-        if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-        if (!renderer)
+        renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+        if (!renderer_) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+        if (!renderer_)
             throw PlatformError("SDL", std::string("cannot create a renderer: ") + SDL_GetError());
-        window_ = window;
+        screen_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_STREAMING, width, height);
+        if (!screen_)
+            throw PlatformError("SDL", std::string("cannot create the screen texture: ") +
+                                           SDL_GetError());
+        SDL_SetTextureBlendMode(screen_, SDL_BLENDMODE_NONE);
+        return window;
     }
 
-    void CloseWindow() override { window_ = nullptr; }
+    void CloseWindow() override {
+        if (renderer_) SDL_DestroyRenderer(renderer_); // takes its textures along
+        renderer_ = nullptr;
+        screen_ = nullptr;
+    }
     void StartSound() override { InitSound(); }
-    void Present(SDL_Renderer* renderer) override { SDL_RenderPresent(renderer); }
+
+    void Present(SDL_Surface* frame) override {
+        SDL_UpdateTexture(screen_, nullptr, frame->pixels, frame->pitch);
+        SDL_RenderCopy(renderer_, screen_, nullptr, nullptr);
+        SDL_RenderPresent(renderer_);
+    }
     void HideCursor() override { SDL_ShowCursor(SDL_DISABLE); }
     int32_t Millis() override { return (int32_t)SDL_GetTicks(); }
     void Delay(int ms) override { SDL_Delay((Uint32)ms); }
+
+    void WaitForFrame(int, uint64_t deadline) override {
+        // SDL_Delay sleeps at least as long as asked, often a millisecond
+        // more: sleep to about a millisecond before the deadline, then watch
+        // the counter.
+        uint64_t freq = SDL_GetPerformanceFrequency();
+        uint64_t now = SDL_GetPerformanceCounter();
+        if (now >= deadline) return;
+        uint64_t leftMs = (deadline - now) * 1000 / freq;
+        if (leftMs >= 2) SDL_Delay((Uint32)(leftMs - 1));
+        while (SDL_GetPerformanceCounter() < deadline) {
+        }
+    }
     void SetMillis(int64_t) override {}
 
     void ShowError(const std::string& title, const std::string& message,
@@ -59,7 +86,8 @@ class WindowBackend : public Platform {
     bool MaySkipDrawing() override { return false; }
 
   private:
-    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* screen_ = nullptr;
 };
 } // namespace
 

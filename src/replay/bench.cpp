@@ -15,7 +15,7 @@ double Percentile(std::vector<double> v, double q) {
 }
 } // namespace
 
-void PrintBenchReport(const std::vector<double>& work, double wall) {
+void PrintBenchReport(const std::vector<double>& work, double wall, double startup) {
     auto share = [&](double ms) {
         size_t n = 0;
         for (double w : work) n += w > ms;
@@ -24,6 +24,7 @@ void PrintBenchReport(const std::vector<double>& work, double wall) {
     struct rusage ru;
     getrusage(RUSAGE_SELF, &ru);
     printf("frames: %zu\n", work.size());
+    printf("start-up to frame 0: %.1f ms\n", startup);
     printf("wall time: %.1f ms (start-up included)\n", wall);
     printf("frame work p50 %.3f ms, p95 %.3f ms, p99 %.3f ms, p99.9 %.3f ms\n",
            Percentile(work, 0.5), Percentile(work, 0.95), Percentile(work, 0.99),

@@ -3,4 +3,5 @@
 
 #include <vector>
 
-void PrintBenchReport(const std::vector<double>& workMs, double wallMs);
+// startupMs: from the start of the program to the end of start-up (frame 0).
+void PrintBenchReport(const std::vector<double>& workMs, double wallMs, double startupMs);

@@ -139,7 +139,25 @@ void BeginWorldDrawing() {
     VisibleCells();
 }
 
+namespace {
+// Whether the ground layer alone covers the screen: the visible cells reach
+// every edge and each has an opaque ground tile.
+bool GroundCoversScreen() {
+    if (g_col0 * kCell - CameraX > 0 || g_row0 * kCell - CameraY > 0 ||
+        (g_col1 + 1) * kCell - CameraX < ScreenWidth() ||
+        (g_row1 + 1) * kCell - CameraY < ScreenHeight())
+        return false;
+    for (int x = g_col0; x <= g_col1; ++x)
+        for (int y = g_row0; y <= g_row1; ++y) {
+            int t = MapTiles(x, y, 0), sheet = MapSheets(x, y, 0);
+            if (t == 0 || sheet > 1 || !ImageFrameOpaque(Tilesets[sheet], t)) return false;
+        }
+    return true;
+}
+} // namespace
+
 void DrawGround() {
+    if (GroundCoversScreen()) DropPendingClear();
     SetDaylightTint();
     // Ground and ground details.
     for (int x = g_col0; x <= g_col1; ++x)
