@@ -62,8 +62,8 @@ struct DirtStone {
 // strays, so the repeat of the tile does not read as a grid of dots.
 const std::vector<DirtStone>& DirtStones() {
     static const std::vector<DirtStone> stones = {
-        {12.5f, 30.0f, 2.6f, 0.45f}, {33.0f, 9.0f, 1.5f, 0.35f}, {36.2f, 11.4f, 1.1f, 0.5f},
-        {31.0f, 12.6f, 0.9f, 0.3f},  {41.0f, 38.0f, 1.7f, 0.4f}, {22.0f, 45.5f, 1.0f, 0.35f},
+        {12.5f, 30.0f, 1.6f, 0.3f}, {33.0f, 9.0f, 1.3f, 0.25f}, {35.8f, 11.2f, 0.9f, 0.35f},
+        {31.0f, 12.6f, 0.8f, 0.2f}, {41.0f, 38.0f, 1.2f, 0.3f}, {22.0f, 45.5f, 0.8f, 0.25f},
     };
     return stones;
 }
@@ -73,7 +73,7 @@ Color DirtAt(int x, int y) {
     float broad = FractalNoise(static_cast<float>(x), static_cast<float>(y), 24.0f, 304, kT);
     float fine = (Hash2(Wrap48(x), Wrap48(y), 302) & 255) / 255.0f;
     Color earth = pal::earth::kBrown;
-    Color c = Scale(earth, 0.86f + 0.16f * n + 0.1f * broad + 0.06f * fine);
+    Color c = Scale(earth, 0.82f + 0.2f * n + 0.14f * broad + 0.06f * fine);
     float px = Wrap48(x) + 0.5f, py = Wrap48(y) + 0.5f;
     for (const DirtStone& s : DirtStones()) {
         float dx = px - s.x, dy = py - s.y;
@@ -84,11 +84,11 @@ Color DirtAt(int x, int y) {
         if (d <= 1.0f) {
             float lit = std::clamp(-(dx / s.r + dy / ry) * 0.5f, -1.0f, 1.0f);
             Color stone = Mix(earth, pal::earth::kWarmGrey, s.grey);
-            return Scale(stone, 1.06f + 0.16f * lit + 0.05f * fine);
+            return Scale(stone, 1.02f + 0.12f * lit + 0.05f * fine);
         }
         // the shadow below and right of the stone
         float sd = std::hypot((dx - 0.8f) / s.r, (dy - 0.8f) / ry);
-        if (sd <= 1.0f) c = Scale(c, 0.86f);
+        if (sd <= 1.0f) c = Scale(c, 0.92f);
     }
     return c;
 }
