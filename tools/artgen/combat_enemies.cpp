@@ -1,5 +1,6 @@
 // The enemies' walking strips: 12 cells of 72 x 96 (rows face up, right,
-// down, left; columns left foot, standing, right foot), feet near y = 89.
+// down, left; columns left foot, standing, right foot), feet near y = 89
+// (the wolves' paws higher, see kWolfLift).
 // The wolves and the skeleton are built here from pieces; the goblin, the
 // robber and the stranger are townsfolk figures with weapons, ears and a
 // mask painted over them.
@@ -34,6 +35,22 @@ void MirrorParts(std::vector<Part>& parts) {
 }
 
 // ------------------------------------------------------------------ wolves
+
+// The wolves are drawn this many pixels higher in their cells than the
+// pieces below place them (paws near y = 79 instead of 89): a wolf is low,
+// and the health bar the game draws at a fixed height over every enemy's
+// cell should sit just over its ears, as it does over the upright enemies.
+constexpr float kWolfLift = 10.0f;
+
+void LiftParts(std::vector<Part>& parts, float dy) {
+    for (Part& part : parts)
+        for (Piece& pc : part.pieces) {
+            Sdf s = pc.sdf;
+            Paint p = pc.paint;
+            pc.sdf = [s, dy](Vec2 q) { return s({q.x, q.y + dy}); };
+            pc.paint = [p, dy](Vec2 q) { return p({q.x, q.y + dy}); };
+        }
+}
 
 struct WolfColors {
     Color back, flank, belly, muzzle, nose, eye, innerEar;
@@ -228,6 +245,7 @@ Canvas WolfStrip(const WolfColors& c) {
             else
                 WolfSide(L, c, frame);
             if (row == kLeft) MirrorParts(L.Parts());
+            LiftParts(L.Parts(), kWolfLift);
             RenderParts(L.Parts(), strip, frame * kCellW, row * kCellH, kCellW, kCellH);
         }
     return strip;
@@ -256,12 +274,12 @@ Pixmap MakeSpiritWolf() {
             int ox = frame * kCellW, oy = row * kCellH;
             DitherAway(strip, ox, oy, kCellW, kCellH, 0.13f);
             DitherAway(strip, ox, oy, kCellW, kCellH, 1.0f, [](float, float y) {
-                return std::clamp((y - 84.0f) / 9.0f, 0.0f, 1.0f) * 0.75f;
+                return std::clamp((y + kWolfLift - 84.0f) / 9.0f, 0.0f, 1.0f) * 0.75f;
             });
             // small wisps trailing below and behind
             Rng rng(4100u + static_cast<uint64_t>(row * 3 + frame));
             for (int k = 0; k < 7; ++k) {
-                float x = rng.Range(16.0f, 56.0f), y = rng.Range(80.0f, 93.0f);
+                float x = rng.Range(16.0f, 56.0f), y = rng.Range(80.0f, 93.0f) - kWolfLift;
                 Color w = k % 2 ? pal::fur::kPaleSkySpiritWolf : pal::fur::kLightSky;
                 strip.Set(ox + static_cast<int>(x), oy + static_cast<int>(y), w);
                 if (k % 3 == 0)

@@ -572,52 +572,78 @@ Canvas BloodStain() {
     return c;
 }
 
-// A fallen warrior lying on his side, 72 x 48, with a dark pool under him.
+// What any fallen enemy leaves, 72 x 48: a dark, lumpy heap on a stain of
+// blood, with scraps of fur and cloth and a few bones scattered around it,
+// so it fits a wolf as well as a robber or a skeleton. Lit from the top left.
 Canvas Corpse() {
     Canvas c(72, 48);
-    c.FillEllipse(38, 33, 28, 9, pal::ui::kDarkRedCorpse);
-    c.AddNoise(0, 0, 72, 48, 0.12f, 5, 4.0f);
-    Canvas f(72, 48);
-    Color cloth = pal::ui::kDarkDullBrownCloth, skin = pal::ui::kLightSalmon,
-          leather = pal::ui::kDarkRustLeather;
-    f.FillSdf(
+    // the stain soaked into the ground
+    c.FillSdf(
         0, 0, 72, 48,
         [](float x, float y) {
-            return SdCapsule({x, y}, {44, 30}, {64, 34}, 3.6f, 3.0f);
+            float a = std::atan2(y - 32, x - 36);
+            float r = 1.0f + 0.12f * std::sin(a * 5.0f + 1.0f) + 0.08f * std::sin(a * 9.0f);
+            return SdEllipse({x, y}, {36, 32}, 31 * r, 11 * r);
         },
-        [&](float, float) { return cloth; }); // legs
-    f.FillSdf(
-        0, 0, 72, 48,
         [](float x, float y) {
-            return SdCapsule({x, y}, {44, 24}, {63, 25}, 3.4f, 3.0f);
-        },
-        [&](float, float) { return Scale(cloth, 0.85f); });
-    f.FillEllipse(65, 33, 3.5f, 3.2f, leather);
-    f.FillEllipse(64, 24, 3.5f, 3.2f, leather);
-    f.FillSdf(
-        0, 0, 72, 48,
-        [](float x, float y) {
-            return SdEllipse({x, y}, {33, 28}, 13, 8);
-        },
-        [&](float x, float y) {
-            return Scale(cloth, 0.9f + 0.15f * ((30 - y) / 8 + (40 - x) / 30));
+            float n = ValueNoise(x, y, 4.0f, 17);
+            return Mix(pal::ui::kDarkRedCorpse, pal::ui::kDeepRustCorpse2, 0.3f + 0.5f * n);
         });
-    f.FillRect(40, 21, 3, 15, leather); // belt
-    f.FillSdf(
-        0, 0, 72, 48,
-        [](float x, float y) {
-            return SdCapsule({x, y}, {26, 33}, {14, 40}, 2.6f, 2.3f);
-        },
-        [&](float, float) { return Scale(skin, 0.92f); }); // arm flung out
-    f.FillCircle(13, 40.5f, 2.6f, skin);
-    f.ShadedEllipse(15, 25, 7, 6.5f, skin, 0.4f);
-    f.FillSdf(
-        0, 0, 72, 48,
-        [](float x, float y) {
-            return std::max(SdEllipse({x, y}, {15, 25}, 7.5f, 7.0f), x - 15.0f);
-        },
-        [](float, float) { return pal::ui::kDarkRustCorpse; }); // hair
-    f.FillRect(16, 23, 1, 3, pal::ui::kDeepRustCorpse2);        // closed eye
+    Canvas f(72, 48);
+    // the heap: overlapping lumps of matted fur and hide
+    const Color hide = pal::ui::kDarkDullBrownCloth;
+    const Vec2 lumps[] = {{27, 28}, {37, 25}, {46, 29}, {34, 32}, {22, 32}};
+    const float radii[] = {9, 10, 8, 9, 6};
+    for (int k = 0; k < 5; ++k) {
+        Vec2 p = lumps[k];
+        float r = radii[k];
+        f.FillSdf(
+            0, 0, 72, 48, [&](float x, float y) { return SdEllipse({x, y}, p, r, r * 0.72f); },
+            [&](float x, float y) {
+                // lighter where the lump faces the top left
+                float l = (-(x - p.x) * 0.55f - (y - p.y) * 0.83f) / r;
+                float strand = std::sin(x * 1.7f + 2.0f * std::sin(y * 0.9f));
+                return Scale(hide, 0.8f + 0.28f * std::clamp(l, -1.0f, 1.0f) + 0.06f * strand);
+            });
+    }
+    // dark blood over the heap's lower side
+    for (int k = 0; k < 6; ++k)
+        f.FillEllipse(20.0f + 5.0f * k, 35.0f - (k % 2), 3.0f, 1.6f, pal::ui::kDarkRedCorpse);
+    // a torn scrap of cloth and a tuft of grey fur
+    f.FillPolygon({{44, 33}, {55, 31}, {57, 37}, {48, 39}}, pal::ui::kDarkRed);
+    f.FillPolygon({{45, 33}, {54, 31.5f}, {55, 33}, {46, 34.5f}}, Lighter(pal::ui::kDarkRed, 0.2f));
+    f.FillPolygon({{13, 25}, {20, 22}, {22, 27}, {15, 29}}, pal::fur::kPeltDark);
+    f.FillPolygon({{14, 25}, {19, 23}, {20, 24.5f}, {15, 26}}, pal::fur::kPelt);
+    // bones: a long bone in front, one across the heap, two small pieces
+    auto bone = [&](Vec2 a, Vec2 b, float r) {
+        auto shape = [=](float x, float y) {
+            float shaft = SdCapsule({x, y}, a, b, r * 0.55f, r * 0.55f);
+            float knobs = std::min(std::min(std::hypot(x - a.x + r * 0.5f, y - a.y) - r * 0.6f,
+                                            std::hypot(x - a.x - r * 0.3f, y - a.y + r * 0.4f) -
+                                                r * 0.6f),
+                                   std::min(std::hypot(x - b.x - r * 0.5f, y - b.y) - r * 0.6f,
+                                            std::hypot(x - b.x + r * 0.3f, y - b.y + r * 0.4f) -
+                                                r * 0.6f));
+            return std::min(shaft, knobs);
+        };
+        f.FillSdf(0, 0, 72, 48, [&](float x, float y) { return shape(x - 0.8f, y - 0.8f); },
+                  [](float, float) { return pal::bone::kDarkDullRust; }); // its shadow
+        f.FillSdf(0, 0, 72, 48, shape, [&](float x, float y) {
+            float l = shape(x + 0.6f, y + 0.9f) - shape(x, y); // > 0 towards the top left
+            return l > 0.25f ? pal::bone::kPaleTan
+                             : (l < -0.25f ? pal::bone::kWarmGrey : pal::bone::kLightTan);
+        });
+    };
+    bone({14, 39}, {30, 41}, 2.2f);
+    bone({31, 21}, {43, 24}, 1.8f);
+    bone({55, 24}, {60, 21}, 1.4f);
+    bone({58, 40}, {62, 42}, 1.2f);
+    // ribs arching out of the heap
+    for (int k = 0; k < 3; ++k) {
+        float x = 34.0f + 4.0f * k;
+        f.ThickLine(x, 27, x + 2, 22.5f, 1.3f, pal::bone::kLightTan);
+        f.Set(static_cast<int>(x + 1), 23, pal::bone::kPaleTan);
+    }
     f.OutlineRegion(0, 0, 72, 48, pal::ui::kDeepRustCorpse);
     c.Blit(f, 0, 0);
     return c;

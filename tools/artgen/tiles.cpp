@@ -49,12 +49,47 @@ Canvas GrassTile(uint32_t seed, Color base = pal::foliage::kGreen) {
     return c;
 }
 
+// Dirt: trodden earth with soft patches and a few small stones. The stones
+// are scattered without a grid, vary in size and tone, take the light from
+// the top left and cast a short shadow to the bottom right; they wrap at
+// the tile's edges, so the material still repeats seamlessly.
+struct DirtStone {
+    float x, y, r;
+    float grey; // how far the stone's colour leans from earth to grey
+};
+
+// Placed by hand, unevenly: one larger stone, a small cluster and a few
+// strays, so the repeat of the tile does not read as a grid of dots.
+const std::vector<DirtStone>& DirtStones() {
+    static const std::vector<DirtStone> stones = {
+        {12.5f, 30.0f, 1.6f, 0.3f}, {33.0f, 9.0f, 1.3f, 0.25f}, {35.8f, 11.2f, 0.9f, 0.35f},
+        {31.0f, 12.6f, 0.8f, 0.2f}, {41.0f, 38.0f, 1.2f, 0.3f}, {22.0f, 45.5f, 0.8f, 0.25f},
+    };
+    return stones;
+}
+
 Color DirtAt(int x, int y) {
     float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 12.0f, 301, kT);
+    float broad = FractalNoise(static_cast<float>(x), static_cast<float>(y), 24.0f, 304, kT);
     float fine = (Hash2(Wrap48(x), Wrap48(y), 302) & 255) / 255.0f;
-    Color c = Scale(pal::earth::kBrown, 0.84f + 0.24f * n + 0.08f * fine);
-    uint32_t h = Hash2(Wrap48(x) / 3, Wrap48(y) / 3, 303);
-    if ((h & 63) == 0) c = pal::earth::kWarmGrey; // small pebbles
+    Color earth = pal::earth::kBrown;
+    Color c = Scale(earth, 0.82f + 0.2f * n + 0.14f * broad + 0.06f * fine);
+    float px = Wrap48(x) + 0.5f, py = Wrap48(y) + 0.5f;
+    for (const DirtStone& s : DirtStones()) {
+        float dx = px - s.x, dy = py - s.y;
+        dx -= kT * std::round(dx / kT);
+        dy -= kT * std::round(dy / kT);
+        float ry = s.r * 0.75f;
+        float d = std::hypot(dx / s.r, dy / ry);
+        if (d <= 1.0f) {
+            float lit = std::clamp(-(dx / s.r + dy / ry) * 0.5f, -1.0f, 1.0f);
+            Color stone = Mix(earth, pal::earth::kWarmGrey, s.grey);
+            return Scale(stone, 1.02f + 0.12f * lit + 0.05f * fine);
+        }
+        // the shadow below and right of the stone
+        float sd = std::hypot((dx - 0.8f) / s.r, (dy - 0.8f) / ry);
+        if (sd <= 1.0f) c = Scale(c, 0.92f);
+    }
     return c;
 }
 
@@ -170,12 +205,24 @@ void Pebble(Canvas& c, float x, float y, float r) {
     c.ShadedEllipse(x, y, r, r * 0.7f, pal::stone::kWarmGreyCobbleAt, 0.6f);
 }
 
+// Every grass variant is the plain grass tile with something added inside
+// it, never on its outermost pixels: any two grass tiles meet without a
+// seam, whichever way a map mixes them.
 Canvas GrassVariant(int kind) {
-    Canvas c = GrassTile(kind == 1 ? 203u : 201u, kind == 1 ? pal::foliage::kDarkGreenGrassVariant3
-                                                  : kind == 2 ? pal::foliage::kOlive
-                                                              : pal::foliage::kGreen);
+    Canvas c = GrassTile(201);
     Rng rng(500 + kind);
     switch (kind) {
+    case 1: // lush grass: denser, darker blades
+    case 2: // dry grass: pale straw blades
+        for (int k = 0; k < 90; ++k) {
+            int x = rng.Int(2, 45), y = rng.Int(6, 45), len = rng.Int(2, 4);
+            int lean = rng.Int(-1, 1);
+            Color col = kind == 1 ? (k % 3 ? pal::foliage::kDarkGreenGrassVariant3
+                                           : Scale(pal::foliage::kGreen, 1.15f))
+                                  : (k % 3 ? pal::foliage::kOlive : pal::foliage::kTanGrassVariant);
+            for (int t = 0; t < len; ++t) c.Set(x + (t * lean) / 2, y - t, col);
+        }
+        break;
     case 3: // tufts
         for (int k = 0; k < 5; ++k) {
             int x = rng.Int(6, 41), y = rng.Int(8, 42);
@@ -224,7 +271,7 @@ Canvas GrassVariant(int kind) {
         break;
     case 10: // tall grass
         for (int k = 0; k < 40; ++k) {
-            int x = rng.Int(1, 46), y = rng.Int(8, 47);
+            int x = rng.Int(3, 44), y = rng.Int(10, 45);
             c.Line(x, y, x + rng.Int(-2, 2), y - rng.Int(5, 9),
                    k % 2 ? pal::foliage::kGreenGrassVariant : pal::foliage::kDarkGreenGrassVariant);
         }
@@ -274,7 +321,7 @@ Canvas BlendTile(Edge kind, int mask, const Canvas& grass) {
                 break;
             case Edge::Water:
                 if (f > 0.6f)
-                    out = Scale(WaterAt(x, y), f > 0.75f ? 0.92f : 1.0f);
+                    out = WaterAt(x, y); // as the plain water tile, so they meet cleanly
                 else if (f > 0.55f)
                     out = Mix(WaterAt(x, y), pal::stone::kLightSkyBlendTile, 0.45f);
                 else if (f > 0.5f)
@@ -668,6 +715,9 @@ Canvas Crown(int kind) {
         c.AddNoise(0, 0, 96, 96, 0.1f, 901);
     } else {
         Color leaf = kind == 0 ? pal::foliage::kDarkGreenCrown : pal::foliage::kTan;
+        // the lower middle of the crown hangs down to the bottom edge, where
+        // the trunk row below it starts
+        c.ShadedEllipse(48, 86, 15, 11, Scale(leaf, 0.8f), 0.55f);
         Foliage(c, 48, 50, 44, 42, leaf, 910 + kind, 16);
         if (kind == 2) Foliage(c, 40, 40, 22, 20, pal::foliage::kRustCrown, 920, 5);
     }
@@ -857,17 +907,35 @@ Canvas WallPiece(int col, bool upper, bool stone) {
             Window(c, 14, 8, 20, 22, frame);
     }
     if (col == tiles::kWallDoor) {
+        // A plank door under an arched frame, tall enough for a grown
+        // figure: it rises from the step in the lower row into the upper
+        // row (top of the arch at y = 20 of the upper row, about 72 px).
+        auto leaf = [](int x, int y) {
+            if (x < 9 || x >= 39) return false;
+            return y >= 28 || SdEllipse({x + 0.5f, y + 0.5f}, {24, 28}, 15, 7) <= 0;
+        };
+        int y0 = upper ? 0 : 48; // this piece's rows in the door's 96 rows
+        for (int y = 0; y < kT; ++y)
+            for (int x = 0; x < kT; ++x) {
+                int dy = y + y0;
+                bool inLeaf = leaf(x, dy);
+                bool inFrame = !inLeaf && (leaf(x - 2, dy) || leaf(x + 2, dy) ||
+                                           leaf(x, dy + 2) || leaf(x - 2, dy + 2) ||
+                                           leaf(x + 2, dy + 2));
+                if (dy >= 92) continue; // the step below
+                if (inFrame) c.Set(x, y, frame);
+                if (!inLeaf) continue;
+                bool plank = x >= 12 && x < 38 && (x - 12) % 6 < 4;
+                Color wood = plank ? pal::stone::kDarkRustWallPiece2 : pal::stone::kDeepRust;
+                // light from the upper left: the planks darken towards the right
+                c.Set(x, y, Scale(wood, 1.06f - 0.12f * (x - 9) / 30.0f));
+            }
         if (upper) {
-            // the door's arched lintel
-            c.FillRect(8, 38, 32, 10, frame);
-            c.FillEllipse(24, 40, 14, 6, frame);
+            c.FillRect(11, 36, 26, 3, pal::stone::kDarkGrey); // iron bands
         } else {
-            c.FillRect(9, 0, 30, 48, pal::stone::kDeepRust);
-            for (int x = 12; x < 38; x += 6)
-                c.FillRect(x, 0, 4, 48, pal::stone::kDarkRustWallPiece2);
             c.FillRect(11, 12, 26, 3, pal::stone::kDarkGrey);
             c.FillRect(11, 34, 26, 3, pal::stone::kDarkGrey);
-            c.FillCircle(33, 25, 1.8f, pal::stone::kTan);
+            c.FillCircle(33, 23, 1.8f, pal::stone::kTan);
             c.FillRect(7, 44, 34, 4, pal::stone::kWarmGrey); // step
         }
     }

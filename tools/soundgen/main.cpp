@@ -1,7 +1,8 @@
 // vessara-soundgen OUTDIR: synthesises the combat sounds (enemy attacks,
 // weapons, spells) and writes them as OUTDIR/Sound/<Name>.wav, 16-bit PCM
-// mono at 22050 Hz. Each sound is short, peaks at about -12 dBFS and fades in
-// and out without clicks; all noise uses fixed seeds.
+// mono at 22050 Hz. Each sound is short, balanced in loudness against the
+// others (see Balance) and fades in and out without clicks; all noise uses
+// fixed seeds.
 #include "synth.h"
 
 #include <cmath>
@@ -310,11 +311,16 @@ int main(int argc, char** argv) {
         {"Beschwoerung", Summoning, 0.02f},
         {"Gift", Poison, 0.004f},
     };
-    const float peak = std::pow(10.0f, -12.0f / 20.0f);
+    // Every sound is balanced to the same loudness: RMS -18 dBFS, with its
+    // peak kept between -5.5 and -1.5 dBFS (tests/sound_levels_test.cpp checks the
+    // files against this band).
+    auto dB = [](float v) { return std::pow(10.0f, v / 20.0f); };
+    const float peak = dB(-6.0f);
     bool failed = false;
     for (const Sound& s : sounds) {
         Buffer b = s.make();
         Finish(b, peak, s.fadeIn, 0.015f);
+        Balance(b, dB(-18.0f), dB(-5.5f), dB(-1.5f));
         std::string path = (dir / (std::string(s.name) + ".wav")).string();
         if (!WriteWav(path, b)) {
             std::fprintf(stderr, "vessara-soundgen: cannot write %s\n", path.c_str());

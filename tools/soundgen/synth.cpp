@@ -194,6 +194,15 @@ void Finish(Buffer& b, float peak, float fadeIn, float fadeOut) {
         for (float& v : b) v *= peak / p;
 }
 
+void Balance(Buffer& b, float rms, float peakMin, float peakMax) {
+    float r = Rms(b), p = Peak(b);
+    if (r <= 0 || p <= 0) return;
+    float g = rms / r;
+    g = std::min(g, peakMax / p);
+    g = std::max(g, peakMin / p);
+    for (float& v : b) v *= g;
+}
+
 namespace {
 
 void Put16(std::ofstream& f, uint16_t v) {

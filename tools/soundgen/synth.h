@@ -67,6 +67,11 @@ void MixInto(Buffer& dst, const Buffer& src, float at = 0.0f, float gain = 1.0f)
 // seconds, raised cosine), so the sound starts and stops without a click.
 void Finish(Buffer& b, float peak, float fadeIn, float fadeOut);
 
+// Sets the loudness: scales `b` so that its RMS is `rms` (linear), as far
+// as its peak stays between `peakMin` and `peakMax`; the peak limits win.
+// Sounds of every kind then play at about the same loudness.
+void Balance(Buffer& b, float rms, float peakMin, float peakMax);
+
 float Peak(const Buffer& b);
 float Rms(const Buffer& b);
 
