@@ -21,6 +21,11 @@ refuse "move abc def" "# a comment
 refuse "warp off the map" "3 warp 500 500" "s.replay:1: warp to (500, 500) lies outside the map"
 refuse "unknown key" "2 tap Hyperspace" "s.replay:1: unknown key"
 refuse "frames -5" "1 quit" "--frames needs a whole number" --frames -5
+# A script that ends with quit (a command without arguments) runs and ends.
+printf '4 warp 29 33\n41 quit\n' > quit.replay
+"$REPLAY" --script quit.replay > /dev/null 2> err.txt
+status=$?
+[ $status -eq 0 ] || { echo "FAIL quit: status $status: $(cat err.txt)"; failed=1; }
 # SIGTERM: a run of many frames stops within a second or two.
 printf '1 warp 29 10\n' > long.replay
 start=$(date +%s)

@@ -95,7 +95,7 @@ class Parser {
             Fail("'" + c.name + "' takes " + std::to_string(k->minArgs) +
                  (k->maxArgs != k->minArgs ? " or " + std::to_string(k->maxArgs) : "") +
                  " argument(s)");
-        bool button = c.name != "tap" && MouseButtonFromName(c.args[0]) != 0;
+        bool button = c.name != "tap" && !c.args.empty() && MouseButtonFromName(c.args[0]) != 0;
         if ((c.name == "down" || c.name == "up" || c.name == "tap") && !button &&
             VirtualKeyFromName(c.args[0]) < 0)
             Fail("unknown key '" + c.args[0] + "'");
