@@ -240,8 +240,11 @@ void Delay(int ms) {
     if (ms > 0) P().Delay(ms);
 }
 
+// The pacing restarts at the new time: a clock set back must not make the
+// next frame wait for a deadline of the old time.
 void SetVirtualMillis(int64_t ms) {
     P().SetMillis(ms);
+    StartPacingAt(Millis());
 }
 
 bool SavePixmapPNG(const Pixmap& pm, const Str& path, int level) {
