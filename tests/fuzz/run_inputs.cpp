@@ -25,16 +25,20 @@ int main(int argc, char** argv) {
             inputs.push_back(p);
         }
     }
-    LLVMFuzzerInitialize(&argc, &argv);
+    // Read before the target moves into its scratch game folder, so that
+    // relative paths work.
+    std::vector<std::string> contents;
     for (const fs::path& p : inputs) {
         std::ifstream in(p, std::ios::binary);
         if (!in) {
             fprintf(stderr, "vessara-fuzz-inputs: cannot read %s\n", p.c_str());
             return 2;
         }
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        contents.emplace_back((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
+    LLVMFuzzerInitialize(&argc, &argv);
+    for (const std::string& bytes : contents)
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     printf("%zu inputs run\n", inputs.size());
     return 0;
 }
