@@ -115,6 +115,19 @@ void Connections(const std::string&) {
     LoadConnections();
 }
 
+// A quest file, then the checks start-up makes of what it names.
+void Quests(const std::string&) {
+    Fresh(QuestBook);
+    LoadQuests();
+}
+
+// A journal text, wrapped as an entry is written.
+void Journal(const std::string&) {
+    Fresh(JournalList);
+    JournalGuard = 0;
+    WriteJournalEntry(1, u"Fuzz");
+}
+
 const FuzzTarget kTargets[] = {
     {"map", "", Map},
     {"npcs", "Data/NPCs/NPC.txt", Npcs},
@@ -131,6 +144,8 @@ const FuzzTarget kTargets[] = {
     {"descriptions", "Beschreibungen/1.txt", Descriptions},
     {"script", "", ReplayScript},
     {"connections", "Data/Verbindungen.link", Connections},
+    {"quests", "Data/Quests/Quest1.vsq", Quests},
+    {"journal", "Data/Tagebuch/1.vst", Journal},
 };
 } // namespace
 
