@@ -240,11 +240,13 @@ void Delay(int ms) {
     if (ms > 0) P().Delay(ms);
 }
 
-// The pacing restarts at the new time: a clock set back must not make the
-// next frame wait for a deadline of the old time.
+// Setting the clock forward is time passing (a frame's work, a wait); set
+// back, it starts a new timeline, and the pacing restarts with it so that
+// the next frame does not wait for a deadline of the old one.
 void SetVirtualMillis(int64_t ms) {
+    bool back = ms < Millis();
     P().SetMillis(ms);
-    StartPacingAt(Millis());
+    if (back) StartPacingAt(Millis());
 }
 
 bool SavePixmapPNG(const Pixmap& pm, const Str& path, int level) {
