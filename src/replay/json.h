@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+struct JsonMember;
+
 struct Json {
     enum Kind { Null, Number, String, Object, Array } kind = Null;
     double number = 0;
     bool integer = false;
     std::string text;
-    std::vector<std::pair<std::string, Json>> members; // objects keep insertion order
+    std::vector<JsonMember> members; // objects keep insertion order
     std::vector<Json> items;
 
     static Json Num(double v);
@@ -26,4 +28,12 @@ struct Json {
     std::string Dump(int indent = 0) const;
     // The value as an expectation compares it: numbers without trailing zeros.
     std::string Scalar() const;
+};
+
+// One key and value of an object (a struct of its own rather than a
+// std::pair, which may not hold the still incomplete Json).
+struct JsonMember {
+    std::string first;
+    Json second;
+    JsonMember(std::string k, Json v) : first(std::move(k)), second(std::move(v)) {}
 };
