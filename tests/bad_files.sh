@@ -152,12 +152,12 @@ expect "start cell off the map" \
   "Vessara-Demo: Data/Maps/TestMap.Map: the start map of 3 x 3 cells does not hold the player's start cell (29, 4)"
 restore
 
-# Map connections: a file cut inside its second record, and a destination
+# Map connections: a file cut inside its last record, and a destination
 # map without a file (no number of the file holds a line feed byte).
 damage Data/Verbindungen.link
 head -c $(($(wc -c < "$WORK/held") - 1)) "$WORK/held" > Data/Verbindungen.link
 expect "connection file cut short" \
-  "Vessara-Demo: Data/Verbindungen.link, record 2: the file ends inside this record: the destination cell is cut short"
+  "Vessara-Demo: Data/Verbindungen.link, record 4: the file ends inside this record: the destination cell is cut short"
 sed 's/Waldweg/Sumpfweg/g' "$WORK/held" > Data/Verbindungen.link
 expect "connection to a missing map" \
   "Vessara-Demo: Data/Verbindungen.link, record 1: names the map \"Sumpfweg\", but Data/Maps/Sumpfweg.Map is missing"

@@ -687,7 +687,7 @@ Pixmap MakeStranger() {
     });
 }
 
-Pixmap MakeRobber() {
+FigureLook RobberLook() {
     FigureLook l;
     l.skin = pal::skin::kLightSalmon;
     l.build = 1.08f;
@@ -708,6 +708,25 @@ Pixmap MakeRobber() {
     l.hoodUp = true;
     l.cloakColor = pal::cloth::kDarkRustCloak; // the hood
     l.pouch = true;
+    return l;
+}
+
+// The robbers' captain: broader, bare-headed, in a darker vest and cloak,
+// with the same masked face and club as his men.
+FigureLook RobberChiefLook() {
+    FigureLook l = RobberLook();
+    l.build = 1.16f;
+    l.armWidth = 1.2f;
+    l.hairColor = pal::hair::kDeepRust;
+    l.hoodUp = false;
+    l.tunicColor = pal::cloth::kDarkWarmGrey;
+    l.trimColor = pal::cloth::kDeepRed;
+    l.cloakColor = pal::cloth::kDeepRed;
+    l.trouserColor = pal::cloth::kDarkDullRust;
+    return l;
+}
+
+Pixmap MakeRobber(const FigureLook& l) {
     const Color skin = l.skin;
     return Overlay(l, [skin](PartList& L, const Joints& s, int row) {
         Vec2 h = s.head;
@@ -757,9 +776,10 @@ void MakeEnemyImages(const PictureSink& sink) {
     sink("Grafik/Gegner/Gegner1.png", MakeWolf());
     sink("Grafik/Gegner/Gegner2.png", MakeGoblin());
     sink("Grafik/Gegner/Gegner3.png", MakeSkeletonStrip());
-    sink("Grafik/Gegner/Gegner4.png", MakeRobber());
+    sink("Grafik/Gegner/Gegner4.png", MakeRobber(RobberLook()));
     sink("Grafik/Gegner/Gegner5.png", MakeStranger());
     sink("Grafik/Gegner/Gegner6.png", MakeSpiritWolf());
+    sink("Grafik/Gegner/Gegner7.png", MakeRobber(RobberChiefLook()));
 }
 
 } // namespace art::combat
