@@ -123,7 +123,23 @@ void BeginPictureBatch() {
 void EndPictureBatch() {
     Loader& l = L();
     if (l.depth == 0 || --l.depth > 0) return;
-    // The first broken picture in load order is the one reported.
+    // The main thread takes every job the worker has not begun, then waits
+    // for the worker's; the first broken picture in load order is the one
+    // reported.
+    for (;;) {
+        media::PictureJob* job = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(l.m);
+            for (media::PictureJob* j : l.jobs)
+                if (j->state == 0) {
+                    job = j;
+                    job->state = 1;
+                    break;
+                }
+        }
+        if (!job) break;
+        Run(job);
+    }
     std::exception_ptr first;
     for (media::PictureJob* job : l.jobs) {
         try {
