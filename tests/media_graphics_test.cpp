@@ -31,6 +31,18 @@ TEST(Pacing, LateFrameIsNotCaughtUp) {
     EXPECT_EQ(Millis(), 10117);
 }
 
+// The window's deadlines fall at exact sixtieths of a second from the start,
+// not on the game clock's whole milliseconds, and do not drift over an hour.
+TEST(Pacing, WindowDeadlinesAreExactFrameTimes) {
+    const uint64_t ns = 1000000000;
+    EXPECT_EQ(FrameDeadline(500, ns, 1, 60), 500 + 16666666u);
+    EXPECT_EQ(FrameDeadline(500, ns, 2, 60), 500 + 33333333u);
+    EXPECT_EQ(FrameDeadline(500, ns, 60, 60), 500 + ns);
+    EXPECT_EQ(FrameDeadline(0, ns, 60 * 3600 + 1, 60), 3600 * ns + 16666666u);
+    // A counter of a few GHz over days stays exact (no overflow).
+    EXPECT_EQ(FrameDeadline(0, 3000000000u, 60LL * 86400 * 30, 60), 3000000000ull * 86400 * 30);
+}
+
 TEST(Input, HitCountingAndFlush) {
     EnsureHeadlessWindow();
     ResetInput();

@@ -54,6 +54,10 @@ struct PacingState {
     int64_t nextFrame = 0;
 };
 const PacingState& Pacing();
+// The counter value at which frame number frames (counted from the
+// counter's value start) is due at hertz frames a second: exact, so that
+// frame intervals average 1/hertz s without drift.
+uint64_t FrameDeadline(uint64_t start, uint64_t freq, int64_t frames, int hertz);
 // Work time (ms, real clock) of the last frame, measured from the end of
 // the previous flip to the start of this flip's wait.
 double LastFrameWorkMs();

@@ -156,16 +156,29 @@ void CoverRow(uint32_t* row, int n, bool masked, uint32_t mask, uint32_t& orA, u
     }
 }
 
-// Cuts a decoded picture (ARGB words) into cells, keeping those with a
-// visible pixel; with mask, pixels of that colour (0xRRGGBB) become
-// transparent first.
-media::Sheet* CutSheet(uint32_t* px, int w, int h, int cellW, int cellH, bool masked,
-                       uint32_t mask) {
+// A sheet of a w x h picture cut into cells, its cells not yet filled;
+// cellW 0 keeps the whole picture as one cell.
+media::Sheet* NewSheet(const std::string& p, int w, int h, int cellW, int cellH) {
+    if (cellW == 0) {
+        cellW = w;
+        cellH = h;
+    }
+    if (cellW <= 0 || cellH <= 0) throw DataError(p, "invalid cell size or count requested");
     auto* sh = new media::Sheet;
+    sh->fileW = w;
+    sh->fileH = h;
     sh->cellW = cellW;
     sh->cellH = cellH;
     sh->cols = w / cellW;
     sh->rows = h / cellH;
+    return sh;
+}
+
+// Cuts a decoded picture (ARGB words, the sheet's size) into its cells,
+// keeping those with a visible pixel; with mask, pixels of that colour
+// (0xRRGGBB) become transparent first.
+void CutSheet(media::Sheet* sh, uint32_t* px, bool masked, uint32_t mask) {
+    int w = sh->fileW, cellW = sh->cellW, cellH = sh->cellH;
     int cells = sh->cols * sh->rows;
     sh->slot.assign((size_t)cells, -1);
     size_t cellPx = (size_t)cellW * cellH;
@@ -194,35 +207,45 @@ media::Sheet* CutSheet(uint32_t* px, int w, int h, int cellW, int cellH, bool ma
             sh->argb.insert(sh->argb.end(), row, row + cellW);
         }
     }
-    return sh;
 }
 
-// Reads a picture file and cuts it; cellW 0 keeps the whole picture as one
-// cell.
-media::Sheet* ReadSheet(const std::string& p, int cellW, int cellH, int flags) {
+// Decodes a picture file into its sheet's cells; false with err when the
+// file is broken or no longer of the sheet's size.
+bool FillSheet(media::Sheet* sh, const std::string& p, bool masked, uint32_t mask,
+               std::string& err) {
     std::unique_ptr<uint32_t[]> px;
-    int w = 0, h = 0;
-    std::string err;
+    bool sized = true;
     bool ok = media::DecodePNG(
         p, true,
         [&](int pw, int ph) {
-            w = pw;
-            h = ph;
+            sized = pw == sh->fileW && ph == sh->fileH;
             px.reset(new uint32_t[(size_t)pw * ph]);
             return (uint8_t*)px.get();
         },
-        err);
-    if (!ok) throw DataError(p, err);
+        err, false);
+    if (ok && !sized) err = "picture changed while it was read";
+    if (!ok || !sized) return false;
+    CutSheet(sh, px.get(), masked, mask);
+    return true;
+}
+
+// Reads a picture file and cuts it; cellW 0 keeps the whole picture as one
+// cell. In a picture batch only its header is read here and the pixels on
+// the loader's thread.
+media::Sheet* ReadSheet(const std::string& p, int cellW, int cellH, int flags) {
     const auto& st = media::State();
     uint32_t mask = (uint32_t)st.maskR << 16 | (uint32_t)st.maskG << 8 | (uint32_t)st.maskB;
-    if (cellW == 0) {
-        cellW = w;
-        cellH = h;
-    }
-    if (cellW <= 0 || cellH <= 0) throw DataError(p, "invalid cell size or count requested");
-    media::Sheet* sh = CutSheet(px.get(), w, h, cellW, cellH, (flags & 1) != 0, mask);
-    sh->fileW = w;
-    sh->fileH = h;
+    bool masked = (flags & 1) != 0;
+    int w = 0, h = 0;
+    std::string err;
+    if (!media::ReadPNGSize(p, w, h, err)) throw DataError(p, err);
+    media::Sheet* sh = NewSheet(p, w, h, cellW, cellH);
+    if (media::PictureBatchOpen())
+        media::DeferPicture(sh, p, [sh, p, masked, mask](std::string& e) {
+            FillSheet(sh, p, masked, mask, e);
+        });
+    else if (!FillSheet(sh, p, masked, mask, err))
+        throw DataError(p, err);
     return sh;
 }
 } // namespace
@@ -304,6 +327,7 @@ int ImageFramesOf(const Image* img) {
 
 bool ImageFrameOpaque(const Image* img, int frame) {
     if (!img || frame < 0 || frame >= (int)img->cells.size()) return false;
+    media::WaitForSheet(img->sheet);
     int s = img->sheet->slot[(size_t)img->cells[(size_t)frame]];
     return s >= 0 && img->sheet->cover[(size_t)s] == media::kCellOpaque;
 }
@@ -312,6 +336,7 @@ uint32_t ImagePixel(const Image* img, int frame, int x, int y) {
     if (!img || frame < 0 || frame >= (int)img->cells.size() || x < 0 || y < 0 || x >= img->width ||
         y >= img->height)
         return 0;
+    media::WaitForSheet(img->sheet);
     int s = img->sheet->slot[(size_t)img->cells[(size_t)frame]];
     if (s < 0) return 0; // an empty cell: transparent throughout
     uint32_t p = img->sheet->Cell(s)[(size_t)y * img->width + x];
@@ -322,6 +347,7 @@ namespace {
 // The renderer's textures of an image: its kept cells in a column, as
 // bytes R, G, B, A (the format the renderer's blending was always given).
 void MakeImageTextures(Image* img) {
+    media::WaitForSheet(img->sheet);
     img->texMade = true;
     const media::Sheet& sh = *img->sheet;
     int w = img->width, h = img->height, rows = 0;
@@ -362,6 +388,7 @@ void DrawImageFrame(Image* img, double x, double y, int frame) {
         throw DataError(img->path, "frame " + std::to_string(frame) + " drawn, the picture has " +
                                         std::to_string(img->cells.size()) + " frames");
     if (DrawingSkipped()) return;
+    media::WaitForSheet(img->sheet);
     const media::Sheet& sh = *img->sheet;
     int s = sh.slot[(size_t)img->cells[(size_t)frame]];
     if (s < 0) return; // an empty cell shows nothing

@@ -5,10 +5,12 @@
 
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace media {
+struct PictureJob;
 // How the pixels of one cell cover: decides how the cell may be drawn.
 enum CellCover : uint8_t {
     kCellOpaque = 1, // every pixel has alpha 255
@@ -26,6 +28,9 @@ struct Sheet {
     std::vector<int32_t> slot;  // per cell of the file: its place in argb, -1 = empty
     std::vector<uint8_t> cover; // per kept cell: a CellCover
     std::vector<uint32_t> argb; // the kept cells one after another, cellW x cellH each
+    // While set, slot, cover and argb are still being filled: WaitForSheet
+    // before reading them. The sizes above are known from the start.
+    PictureJob* job = nullptr;
     const uint32_t* Cell(int s) const { return argb.data() + (size_t)s * cellW * cellH; }
 };
 } // namespace media
@@ -47,6 +52,14 @@ struct Image {
 };
 
 namespace media {
+// Picture batches (picture_loader.cpp).
+bool PictureBatchOpen();
+// Queues work that fills sheet's cells (err set on failure).
+void DeferPicture(Sheet* sheet, const std::string& path,
+                  std::function<void(std::string& err)> work);
+// Returns once sheet's cells are filled; throws DataError if its file was
+// broken.
+void WaitForSheet(const Sheet* sheet);
 SDL_Texture* MakeTexture(const uint8_t* rgba, int w, int h, int pitch, bool filtered);
 // The frame in memory that both backends draw into (ARGB8888).
 SDL_Surface* Frame();

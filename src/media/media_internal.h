@@ -39,7 +39,12 @@ std::string PathOf(const Str& path);
 void NoteOpened(const std::string& path);
 // Decodes a PNG file into 4-byte pixels, rows of the picture's width:
 // bytes R, G, B, A, or with bgra the frame's ARGB8888 words. alloc(w, h)
-// gives the memory to fill. On failure returns false with the reason.
+// gives the memory to fill. On failure returns false with the reason. note
+// adds the file to OpenedFiles (only the main thread may).
 bool DecodePNG(const std::string& utf8path, bool bgra,
-               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err);
+               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err,
+               bool note = true);
+// Reads only a PNG's header: its size, refused like DecodePNG refuses it.
+// Notes the file as opened.
+bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err);
 } // namespace media

@@ -4,6 +4,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -58,15 +59,17 @@ void OnPngWarning(png_structp png, png_const_charp msg) {
 }
 } // namespace
 
-namespace media {
-bool DecodePNG(const std::string& utf8path, bool bgra,
-               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err) {
+namespace {
+// Reads a PNG's header and, unless alloc is empty, its pixels.
+bool ReadPNG(const std::string& utf8path, bool bgra,
+             const std::function<uint8_t*(int w, int h)>& alloc, int& outW, int& outH,
+             std::string& err, bool note) {
     FilePtr f(fopen(utf8path.c_str(), "rb"));
     if (!f) {
         err = std::string("cannot open file (") + strerror(errno) + ")";
         return false;
     }
-    media::NoteOpened(utf8path);
+    if (note) media::NoteOpened(utf8path);
     png_byte sig[8];
     if (fread(sig, 1, 8, f.get()) != 8 || png_sig_cmp(sig, 0, 8) != 0) {
         err = "not a PNG file";
@@ -109,6 +112,12 @@ bool DecodePNG(const std::string& utf8path, bool bgra,
               " pixels a side";
         return false;
     }
+    outW = (int)w;
+    outH = (int)h;
+    if (!alloc) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return true;
+    }
     if (depth == 16) png_set_strip_16(png);
     if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
     if (type == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
@@ -127,6 +136,19 @@ bool DecodePNG(const std::string& utf8path, bool bgra,
     png_destroy_read_struct(&png, &info, nullptr);
     return true;
 }
+} // namespace
+
+namespace media {
+bool DecodePNG(const std::string& utf8path, bool bgra,
+               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err,
+               bool note) {
+    int w = 0, h = 0;
+    return ReadPNG(utf8path, bgra, alloc, w, h, err, note);
+}
+
+bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err) {
+    return ReadPNG(utf8path, false, nullptr, w, h, err, true);
+}
 } // namespace media
 
 bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
@@ -144,9 +166,66 @@ bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
     return ok;
 }
 
+namespace {
+// A set of up to 256 colours (RGBA words as read from memory) with their
+// places: open addressing, 512 slots keep it under half full.
+struct ColourSet {
+    uint32_t colour[512] = {};
+    int16_t place[512];
+    std::vector<uint32_t> list;
+    ColourSet() { std::fill(place, place + 512, (int16_t)-1); }
+    int Slot(uint32_t c) const {
+        uint32_t h = (c * 2654435761u) >> 23;
+        while (place[h] >= 0 && colour[h] != c) h = (h + 1) & 511;
+        return (int)h;
+    }
+    // false once a 257th colour turns up
+    bool Add(uint32_t c) {
+        int h = Slot(c);
+        if (place[h] >= 0) return true;
+        if (list.size() == 256) return false;
+        colour[h] = c;
+        place[h] = (int16_t)list.size();
+        list.push_back(c);
+        return true;
+    }
+};
+
+// The palette of a picture with at most 256 colours, those with alpha below
+// 255 first so that the transparency chunk stays short; empty when it has
+// more colours.
+bool FewColours(const Pixmap& pm, ColourSet& set) {
+    size_t n = (size_t)pm.width * pm.height;
+    for (size_t i = 0; i < n; ++i) {
+        uint32_t c;
+        memcpy(&c, pm.rgba.data() + i * 4, 4);
+        if (!set.Add(c)) return false;
+    }
+    std::vector<uint32_t> cols = set.list;
+    std::stable_partition(cols.begin(), cols.end(),
+                          [](uint32_t c) { return ((const uint8_t*)&c)[3] != 255; });
+    set = ColourSet();
+    for (uint32_t c : cols) set.Add(c);
+    return true;
+}
+} // namespace
+
+// A picture of at most 256 colours is written with a palette, an opaque one
+// without alpha: the same pixels read back, from a quarter (or three
+// quarters) of the bytes to unpack, which is most of the time of reading.
 bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level) {
     if (pm.width <= 0 || pm.height <= 0 || pm.rgba.size() < (size_t)pm.width * pm.height * 4)
         return false;
+    ColourSet colours;
+    const bool paletted = FewColours(pm, colours);
+    size_t firstSeeThrough = 3;
+    while (firstSeeThrough < (size_t)pm.width * pm.height * 4 && pm.rgba[firstSeeThrough] == 255)
+        firstSeeThrough += 4;
+    const bool opaque = firstSeeThrough >= (size_t)pm.width * pm.height * 4;
+    // volatile: read after setjmp.
+    volatile const int type = paletted ? PNG_COLOR_TYPE_PALETTE
+                     : opaque ? PNG_COLOR_TYPE_RGB
+                              : PNG_COLOR_TYPE_RGB_ALPHA;
     FilePtr f(fopen(utf8path.c_str(), "wb"));
     if (!f) return false;
     PngReport report;
@@ -157,20 +236,56 @@ bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level)
         png_destroy_write_struct(&png, &info);
         return false;
     }
+    std::vector<uint8_t> row;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         return false;
     }
     png_init_io(png, f.get());
     png_set_compression_level(png, level < 0 ? 6 : (level > 9 ? 9 : level));
-    // No Paeth filter: its rows take several times longer to read back than
-    // the others, for files a few percent smaller.
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
-    png_set_IHDR(png, info, pm.width, pm.height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+    if (type == PNG_COLOR_TYPE_PALETTE) {
+        // Palette rows are indices, which no filter predicts.
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    } else {
+        // No Paeth filter: its rows take several times longer to read back
+        // than the others, for files a few percent smaller.
+        png_set_filter(png, PNG_FILTER_TYPE_BASE,
+                       PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
+    }
+    png_set_IHDR(png, info, pm.width, pm.height, 8, type, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (type == PNG_COLOR_TYPE_PALETTE) {
+        png_color plte[256];
+        png_byte trans[256];
+        int ntrans = 0;
+        for (size_t i = 0; i < colours.list.size(); ++i) {
+            const uint8_t* c = (const uint8_t*)&colours.list[i];
+            plte[i] = png_color{c[0], c[1], c[2]};
+            if (c[3] != 255) trans[ntrans++] = c[3];
+        }
+        png_set_PLTE(png, info, plte, (int)colours.list.size());
+        if (ntrans > 0) png_set_tRNS(png, info, trans, ntrans, nullptr);
+    }
     png_write_info(png, info);
-    for (int y = 0; y < pm.height; ++y)
-        png_write_row(png, const_cast<png_bytep>(pm.rgba.data() + (size_t)y * pm.width * 4));
+    int w = pm.width;
+    row.resize((size_t)w * 4);
+    for (int y = 0; y < pm.height; ++y) {
+        const uint8_t* src = pm.rgba.data() + (size_t)y * w * 4;
+        if (type == PNG_COLOR_TYPE_RGB_ALPHA) {
+            png_write_row(png, const_cast<png_bytep>(src));
+            continue;
+        }
+        for (int x = 0; x < w; ++x) {
+            if (type == PNG_COLOR_TYPE_RGB) {
+                memcpy(&row[(size_t)x * 3], src + x * 4, 3);
+            } else {
+                uint32_t c;
+                memcpy(&c, src + x * 4, 4);
+                row[(size_t)x] = (uint8_t)colours.place[colours.Slot(c)];
+            }
+        }
+        png_write_row(png, row.data());
+    }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return fflush(f.get()) == 0;

@@ -23,7 +23,7 @@ bool g_skipDrawing = false;
 // The pacing's deadlines on the high-resolution counter: the counter read
 // when the next-frame time was last set from the millisecond clock.
 uint64_t g_paceCounter = 0;
-int64_t g_paceMs = 0;
+int64_t g_paceFrames = 0; // frames flipped since then
 FILE* g_frameLog = nullptr;
 bool g_clearPending = false;
 Uint32 g_clearColour = 0;
@@ -31,7 +31,7 @@ uint64_t g_lastPresent = 0;
 
 void StartPacingAt(int64_t ms) {
     g_pacing.nextFrame = ms;
-    g_paceMs = ms;
+    g_paceFrames = 0;
     g_paceCounter = SDL_GetPerformanceCounter();
 }
 
@@ -163,6 +163,12 @@ void ApplyPendingClear() {
 }
 } // namespace media
 
+uint64_t FrameDeadline(uint64_t start, uint64_t freq, int64_t frames, int hertz) {
+    // Whole seconds first, so that the product cannot overflow.
+    uint64_t f = (uint64_t)frames, hz = (uint64_t)(hertz > 0 ? hertz : 60);
+    return start + f / hz * freq + f % hz * freq / hz;
+}
+
 const PacingState& Pacing() {
     return g_pacing;
 }
@@ -180,13 +186,15 @@ void FlipFrame(int sync) {
             g_pacing.accumulator -= g_pacing.hertz;
             g_pacing.nextFrame += 1;
         }
+        ++g_paceFrames;
         int64_t wait = g_pacing.nextFrame - (int64_t)Millis();
         if (wait <= 0) {
             StartPacingAt(Millis());
         } else {
-            uint64_t freq = SDL_GetPerformanceFrequency();
-            uint64_t deadline =
-                g_paceCounter + (uint64_t)(g_pacing.nextFrame - g_paceMs) * freq / 1000;
+            // The window waits to the exact frame time, not the whole
+            // millisecond of the game clock's schedule (16, 17, 17 ms...).
+            uint64_t deadline = FrameDeadline(g_paceCounter, SDL_GetPerformanceFrequency(),
+                                              g_paceFrames, g_pacing.hertz);
             P().WaitForFrame((int)wait, deadline);
         }
     }

@@ -6,6 +6,7 @@
 #include "data/assets.h"
 #include "data/catalog.h"
 #include "data/loaders.h"
+#include "media/picture_batch.h"
 #include "story/story.h"
 #include "story/text.h"
 #include "ui/ui.h"
@@ -254,6 +255,10 @@ void StartUp() {
     OpenGraphics(1024, 768, 0, 60, 0);
     HideMouse();
     SeedRandom(FreshSeed());
+    // Pictures decode on a second thread while fonts, catalogues and maps
+    // are read.
+    BeginPictureBatch();
     LoadStartUpAssets();
     ResetGameState();
+    EndPictureBatch();
 }
