@@ -4,19 +4,13 @@
 #include "data/collections.h"
 #include "data/map_state.h"
 #include "media/media.h"
+#include "world/world.h"
 
 void Warp(int x, int y) {
     TCharakter& p = *Player;
     if (Map.Inside(p.px_alt, p.py_alt)) MapTiles(p.px_alt, p.py_alt, 2) = 0;
-    p.px = (float)x;
-    p.py = (float)y;
-    p.px_alt = x;
-    p.py_alt = y;
-    p.ppx = x * kCell;
-    p.ppy = y * kCell;
+    PlacePlayer(x, y);
     p.aa = 0;
-    CameraX = p.ppx - ScreenWidth() / 2;
-    CameraY = p.ppy - ScreenHeight() / 2;
 }
 
 // Puts enemy id on cell (x, y) of the current map, standing, its next

@@ -38,8 +38,7 @@ void LoadConnections() {
     }
 }
 
-void ChangeMap(Str name, int x, int y) {
-    LoadMap(name);
+void PlacePlayer(int x, int y) {
     TCharakter& p = *Player;
     p.px = (float)x;
     p.py = (float)y;
@@ -49,6 +48,11 @@ void ChangeMap(Str name, int x, int y) {
     p.ppy = y * kCell;
     CameraX = p.ppx - ScreenWidth() / 2;
     CameraY = p.ppy - ScreenHeight() / 2;
+}
+
+void ChangeMap(Str name, int x, int y) {
+    LoadMap(name);
+    PlacePlayer(x, y);
     CurrentMapName = name;
 }
 

@@ -24,6 +24,9 @@ void LoadConnections();
 // centred on him; UpdatePlayer's clamp then keeps the camera inside the map.
 // His facing, animation and pending step stay as they were.
 void ChangeMap(Str name, int x, int y);
+// Puts the player on cell (x, y) of the current map, the camera centred on
+// him (the map change's placing; facing and pending step unchanged).
+void PlacePlayer(int x, int y);
 // The exit check of UpdatePlayer: when the player's cell shows an exit
 // marker, every connection in file order that starts on his cell of the
 // current map is taken while he has no step pending. The marker is tested
