@@ -8,17 +8,7 @@ set -e
 cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-20}"
 [ $# -gt 0 ] && shift
-MISSING=""
-for p in clang-14 libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
-done
-if [ -n "$MISSING" ]; then
-  echo "Installing:$MISSING"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
-fi
+sh scripts/install_missing.sh clang-14 libclang-rt-14-dev
 [ -d build/game ] || sh scripts/setup.sh build game
 mkdir -p build-fuzz
 if ! { cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

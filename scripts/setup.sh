@@ -11,17 +11,7 @@ PACKAGES="g++ cmake ninja-build pkg-config libsdl2-dev libsdl2-mixer-dev libpng-
 libfreetype-dev libgtest-dev libtinyxml2-dev fontforge-nox fonts-texgyre fonts-dejavu-core"
 # The tests also start the window program under a virtual display.
 [ "${2:-all}" = all ] && PACKAGES="$PACKAGES xvfb xauth"
-MISSING=""
-for p in $PACKAGES; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
-done
-if [ -n "$MISSING" ]; then
-  echo "Installing:$MISSING"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $MISSING
-fi
+sh scripts/install_missing.sh $PACKAGES
 BUILD="${1:-build}"
 TARGET="${2:-all}"
 [ $# -gt 0 ] && shift
