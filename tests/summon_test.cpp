@@ -213,3 +213,15 @@ TEST_F(SummonTest, VanishingMidStepLeavesItReadyForTheNextSummoning) {
     EXPECT_EQ(m.px, 6);
     EXPECT_EQ(m.py, 5);
 }
+
+// A fire ball cancelled against an enemy next to him clears the player's
+// heading; the summoning that follows still goes where he faces.
+TEST_F(SummonTest, SummoningAfterACancelledShotGoesWhereHeFaces) {
+    Player->Richtung = 0;
+    Player->SFrame = kFaceDown;
+    Cast();
+    EXPECT_EQ(SummonedMonster->Exist, 1);
+    EXPECT_EQ(SummonedMonster->px, 5);
+    EXPECT_EQ(SummonedMonster->py, 6);
+    EXPECT_FLOAT_EQ(Player->MP, 40);
+}

@@ -96,26 +96,15 @@ void Heal(TZauber* z) {
     StartSound(z);
 }
 
-// The tile in front of the player by his heading; false without one.
-bool FrontTile(int& tx, int& ty) {
+// The tile in front of the player: along his heading, or where he faces
+// when he has none (a shot cancelled against an adjacent enemy clears the
+// heading, and a player who only turned has none to speak of).
+void FrontTile(int& tx, int& ty) {
     const TCharakter& p = *Player;
-    tx = FloatToInt(p.px), ty = FloatToInt(p.py);
-    switch (p.Richtung) {
-    case kDirUp:
-        ty = FloatToInt(p.py - 1);
-        return true;
-    case kDirRight:
-        tx = FloatToInt(p.px + 1);
-        return true;
-    case kDirDown:
-        ty = FloatToInt(p.py + 1);
-        return true;
-    case kDirLeft:
-        tx = FloatToInt(p.px - 1);
-        return true;
-    default:
-        return false;
-    }
+    static const int dx[5] = {0, 0, 1, 0, -1}, dy[5] = {0, -1, 0, 1, 0};
+    int d = TouchHeading();
+    tx = FloatToInt(p.px + (float)dx[d]);
+    ty = FloatToInt(p.py + (float)dy[d]);
 }
 
 void Summon(TZauber* z) {
@@ -126,7 +115,8 @@ void Summon(TZauber* z) {
     bool hereAndAlive = m.Exist == 1 && m.MapName == CurrentMapName;
     if (!hereAndAlive) z->Zeichnen = 0;
     int tx, ty;
-    if (FrontTile(tx, ty) && CellFree(tx, ty)) {
+    FrontTile(tx, ty);
+    if (CellFree(tx, ty)) {
         if (hereAndAlive && Map.Inside(m.px, m.py)) MapTiles(m.px, m.py, 2) = 0;
         m.px = tx;
         m.py = ty;

@@ -7,7 +7,8 @@
 # finding is written to BUILD_DIR/fuzz-findings and fails the run. The game
 # never frees the records of a finished load, so the fuzzer is restarted
 # every RUNS inputs (default 20000) to keep its memory bounded; 256 MB is
-# the limit. Prints executions and coverage per target.
+# the limit. MAX_EXECS (default unlimited) ends a target early once it has
+# run that many inputs. Prints executions and coverage per target.
 set -u
 BUILD="$(cd "$1" && pwd)"; SECONDS_EACH="$2"; shift 2
 HERE="$(cd "$(dirname "$0")" && pwd)"
@@ -37,6 +38,7 @@ for t in $TARGETS; do
   while :; do
     left=$(( SECONDS_EACH - ($(date +%s) - start) ))
     [ "$left" -gt 0 ] || break
+    [ -n "${MAX_EXECS:-}" ] && [ "$execs" -ge "$MAX_EXECS" ] && break
     VESSARA_FUZZ_TARGET="$t" "$FUZZ" -max_total_time="$left" -runs="$RUNS" -rss_limit_mb=256 \
       -malloc_limit_mb=256 -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$BUILD/fuzz-findings/$t-" "$corpus" > "$BUILD/fuzz-$t.log" 2>&1
