@@ -174,59 +174,48 @@ media::Sheet* NewSheet(const std::string& p, int w, int h, int cellW, int cellH)
     return sh;
 }
 
-// Cuts a decoded picture (ARGB words, the sheet's size) into its cells,
-// keeping those with a visible pixel; with mask, pixels of that colour
-// (0xRRGGBB) become transparent first.
-void CutSheet(media::Sheet* sh, uint32_t* px, bool masked, uint32_t mask) {
+// Cuts band r of a decoded picture (cellH rows of ARGB words, the picture's
+// width) into its cells, keeping those with a visible pixel; with mask,
+// pixels of that colour (0xRRGGBB) become transparent first.
+void CutBand(media::Sheet* sh, uint32_t* band, int r, bool masked, uint32_t mask) {
     int w = sh->fileW, cellW = sh->cellW, cellH = sh->cellH;
-    int cells = sh->cols * sh->rows;
-    sh->slot.assign((size_t)cells, -1);
-    size_t cellPx = (size_t)cellW * cellH;
-    // Kept cells are counted first, so that their storage is allocated once.
-    std::vector<uint8_t> cover((size_t)cells, 0);
-    size_t kept = 0;
-    for (int c = 0; c < cells; ++c) {
-        int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
+    for (int col = 0; col < sh->cols; ++col) {
+        uint32_t* x0 = band + (size_t)col * cellW;
         uint32_t orA = 0, andA = 255, partial = 0;
         for (int y = 0; y < cellH; ++y)
-            CoverRow(px + (size_t)(y0 + y) * w + x0, cellW, masked, mask, orA, andA, partial);
+            CoverRow(x0 + (size_t)y * w, cellW, masked, mask, orA, andA, partial);
         if (orA == 0) continue;
-        cover[(size_t)c] = andA == 255 ? media::kCellOpaque
-                           : partial   ? media::kCellPartial
-                                       : media::kCellBinary;
-        ++kept;
-    }
-    sh->argb.reserve(kept * cellPx);
-    for (int c = 0; c < cells; ++c) {
-        if (cover[(size_t)c] == 0) continue;
-        int x0 = (c % sh->cols) * cellW, y0 = (c / sh->cols) * cellH;
-        sh->slot[(size_t)c] = (int32_t)sh->cover.size();
-        sh->cover.push_back(cover[(size_t)c]);
+        sh->slot[(size_t)(r * sh->cols + col)] = (int32_t)sh->cover.size();
+        sh->cover.push_back(andA == 255 ? media::kCellOpaque
+                            : partial   ? media::kCellPartial
+                                        : media::kCellBinary);
         for (int y = 0; y < cellH; ++y) {
-            const uint32_t* row = px + (size_t)(y0 + y) * w + x0;
+            const uint32_t* row = x0 + (size_t)y * w;
             sh->argb.insert(sh->argb.end(), row, row + cellW);
         }
     }
 }
 
-// Decodes a picture file into its sheet's cells; false with err when the
-// file is broken or no longer of the sheet's size.
+// Decodes a picture file into its sheet's cells, one row of cells at a
+// time; false with err when the file is broken or no longer of the sheet's
+// size.
 bool FillSheet(media::Sheet* sh, const std::string& p, bool masked, uint32_t mask,
                std::string& err) {
-    std::unique_ptr<uint32_t[]> px;
-    bool sized = true;
-    bool ok = media::DecodePNG(
-        p, true,
-        [&](int pw, int ph) {
-            sized = pw == sh->fileW && ph == sh->fileH;
-            px.reset(new uint32_t[(size_t)pw * ph]);
-            return (uint8_t*)px.get();
+    size_t cells = (size_t)sh->cols * sh->rows;
+    sh->slot.assign(cells, -1);
+    sh->cover.clear();
+    sh->argb.clear();
+    // Room for every cell, written only for the kept ones: the pages of the
+    // empty cells of a tileset are never touched.
+    sh->argb.reserve(cells * sh->cellW * sh->cellH);
+    return media::DecodePNGBands(
+        p, sh->cellH, [&](int pw, int ph) { return pw == sh->fileW && ph == sh->fileH; },
+        [&](uint32_t* px, int y0, int n) {
+            // Rows below the last whole row of cells belong to no cell.
+            if (n == sh->cellH && y0 / sh->cellH < sh->rows)
+                CutBand(sh, px, y0 / sh->cellH, masked, mask);
         },
         err, false);
-    if (ok && !sized) err = "picture changed while it was read";
-    if (!ok || !sized) return false;
-    CutSheet(sh, px.get(), masked, mask);
-    return true;
 }
 
 // Reads a picture file and cuts it; cellW 0 keeps the whole picture as one

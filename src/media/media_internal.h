@@ -44,6 +44,15 @@ void NoteOpened(const std::string& path);
 bool DecodePNG(const std::string& utf8path, bool bgra,
                const std::function<uint8_t*(int w, int h)>& alloc, std::string& err,
                bool note = true);
+// Decodes a PNG as the frame's ARGB8888 words, bandH rows at a time:
+// onSize(w, h) is asked first (false stops the decoding: the picture is not
+// what was expected), then onBand(px, y0, n) gets rows y0 .. y0 + n - 1, n =
+// bandH but for the last band, in a buffer it may change. false with the
+// reason on failure.
+bool DecodePNGBands(const std::string& utf8path, int bandH,
+                    const std::function<bool(int w, int h)>& onSize,
+                    const std::function<void(uint32_t* px, int y0, int n)>& onBand,
+                    std::string& err, bool note = true);
 // Reads only a PNG's header: its size, refused like DecodePNG refuses it.
 // Notes the file as opened.
 bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err);

@@ -60,9 +60,18 @@ void OnPngWarning(png_structp png, png_const_charp msg) {
 } // namespace
 
 namespace {
-// Reads a PNG's header and, unless alloc is empty, its pixels.
-bool ReadPNG(const std::string& utf8path, bool bgra,
-             const std::function<uint8_t*(int w, int h)>& alloc, int& outW, int& outH,
+// Where decoded pixels go: the whole picture into alloc's memory, or band
+// by band (bandH rows at a time) to onBand, after onSize has agreed to the
+// size. With neither only the header is read.
+struct PixelSink {
+    std::function<uint8_t*(int w, int h)> alloc;
+    int bandH = 0;
+    std::function<bool(int w, int h)> onSize;
+    std::function<void(uint32_t* px, int y0, int n)> onBand;
+};
+
+// Reads a PNG's header and, unless the sink takes nothing, its pixels.
+bool ReadPNG(const std::string& utf8path, bool bgra, const PixelSink& sink, int& outW, int& outH,
              std::string& err, bool note) {
     FilePtr f(fopen(utf8path.c_str(), "rb"));
     if (!f) {
@@ -85,6 +94,7 @@ bool ReadPNG(const std::string& utf8path, bool bgra,
         return false;
     }
     std::vector<png_bytep> rows;
+    std::vector<uint32_t> band;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
         err = report.reason.empty() ? "broken PNG data" : report.reason;
@@ -114,9 +124,15 @@ bool ReadPNG(const std::string& utf8path, bool bgra,
     }
     outW = (int)w;
     outH = (int)h;
-    if (!alloc) {
+    bool bands = sink.bandH > 0 && sink.onBand;
+    if (!sink.alloc && !bands) {
         png_destroy_read_struct(&png, &info, nullptr);
         return true;
+    }
+    if (bands && sink.onSize && !sink.onSize((int)w, (int)h)) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        err = "picture changed while it was read";
+        return false;
     }
     if (depth == 16) png_set_strip_16(png);
     if (type == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -126,12 +142,37 @@ bool ReadPNG(const std::string& utf8path, bool bgra,
     if (!(type & PNG_COLOR_MASK_ALPHA) && !png_get_valid(png, info, PNG_INFO_tRNS))
         png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
     if (bgra) png_set_bgr(png);
-    png_set_interlace_handling(png);
+    int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
-    uint8_t* px = alloc((int)w, (int)h);
-    rows.resize(h);
-    for (png_uint_32 y = 0; y < h; ++y) rows[y] = px + (size_t)y * w * 4;
-    png_read_image(png, rows.data());
+    if (bands && passes == 1) {
+        // A band at a time through one small buffer: the whole picture is
+        // never held, only what its reader keeps of it.
+        int bh = std::min(sink.bandH, (int)h);
+        band.resize((size_t)w * bh);
+        rows.resize((size_t)bh);
+        for (png_uint_32 y0 = 0; y0 < h; y0 += (png_uint_32)bh) {
+            int n = (int)std::min<png_uint_32>((png_uint_32)bh, h - y0);
+            for (int y = 0; y < n; ++y) rows[(size_t)y] = (png_bytep)(band.data() + (size_t)y * w);
+            png_read_rows(png, rows.data(), nullptr, (png_uint_32)n);
+            sink.onBand(band.data(), (int)y0, n);
+        }
+    } else {
+        // Interlaced pictures need all of their rows at once.
+        uint8_t* px;
+        if (bands) {
+            band.resize((size_t)w * h);
+            px = (uint8_t*)band.data();
+        } else {
+            px = sink.alloc((int)w, (int)h);
+        }
+        rows.resize(h);
+        for (png_uint_32 y = 0; y < h; ++y) rows[y] = px + (size_t)y * w * 4;
+        png_read_image(png, rows.data());
+        if (bands)
+            for (png_uint_32 y0 = 0; y0 < h; y0 += (png_uint_32)sink.bandH)
+                sink.onBand(band.data() + (size_t)y0 * w, (int)y0,
+                            (int)std::min<png_uint_32>((png_uint_32)sink.bandH, h - y0));
+    }
     png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &info, nullptr);
     return true;
@@ -143,11 +184,25 @@ bool DecodePNG(const std::string& utf8path, bool bgra,
                const std::function<uint8_t*(int w, int h)>& alloc, std::string& err,
                bool note) {
     int w = 0, h = 0;
-    return ReadPNG(utf8path, bgra, alloc, w, h, err, note);
+    PixelSink sink;
+    sink.alloc = alloc;
+    return ReadPNG(utf8path, bgra, sink, w, h, err, note);
+}
+
+bool DecodePNGBands(const std::string& utf8path, int bandH,
+                    const std::function<bool(int w, int h)>& onSize,
+                    const std::function<void(uint32_t* px, int y0, int n)>& onBand,
+                    std::string& err, bool note) {
+    int w = 0, h = 0;
+    PixelSink sink;
+    sink.bandH = bandH;
+    sink.onSize = onSize;
+    sink.onBand = onBand;
+    return ReadPNG(utf8path, true, sink, w, h, err, note);
 }
 
 bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err) {
-    return ReadPNG(utf8path, false, nullptr, w, h, err, true);
+    return ReadPNG(utf8path, false, PixelSink(), w, h, err, true);
 }
 } // namespace media
 
