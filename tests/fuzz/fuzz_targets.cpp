@@ -115,9 +115,24 @@ void Connections(const std::string&) {
     LoadConnections();
 }
 
+// The quests of the last input, freed: a long run loads millions of them.
+void FreeQuests() {
+    if (!QuestBook) return;
+    for (TQuest* q : *QuestBook) {
+        for (TAufgabe* a : *q->StartList) delete a;
+        for (TAufgabe* a : *q->QuestList) delete a;
+        delete q->StartList;
+        delete q->QuestList;
+        delete q;
+    }
+    delete QuestBook;
+    QuestBook = nullptr;
+}
+
 // A quest file, then the checks start-up makes of what it names.
 void Quests(const std::string&) {
-    Fresh(QuestBook);
+    FreeQuests();
+    QuestBook = new TList<TQuest*>;
     LoadQuests();
 }
 
