@@ -94,7 +94,10 @@ bool ReadPNG(const std::string& utf8path, bool bgra, const PixelSink& sink, int&
         return false;
     }
     std::vector<png_bytep> rows;
-    std::vector<uint32_t> band;
+    // The band buffer is kept per thread from picture to picture: fresh
+    // memory would be zeroed and faulted in for every one.
+    static thread_local std::vector<uint32_t> bandBuffer;
+    std::vector<uint32_t>& band = bandBuffer;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
         err = report.reason.empty() ? "broken PNG data" : report.reason;
@@ -148,7 +151,7 @@ bool ReadPNG(const std::string& utf8path, bool bgra, const PixelSink& sink, int&
         // A band at a time through one small buffer: the whole picture is
         // never held, only what its reader keeps of it.
         int bh = std::min(sink.bandH, (int)h);
-        band.resize((size_t)w * bh);
+        if (band.size() < (size_t)w * bh) band.resize((size_t)w * bh);
         rows.resize((size_t)bh);
         for (png_uint_32 y0 = 0; y0 < h; y0 += (png_uint_32)bh) {
             int n = (int)std::min<png_uint_32>((png_uint_32)bh, h - y0);
@@ -160,7 +163,7 @@ bool ReadPNG(const std::string& utf8path, bool bgra, const PixelSink& sink, int&
         // Interlaced pictures need all of their rows at once.
         uint8_t* px;
         if (bands) {
-            band.resize((size_t)w * h);
+            if (band.size() < (size_t)w * h) band.resize((size_t)w * h);
             px = (uint8_t*)band.data();
         } else {
             px = sink.alloc((int)w, (int)h);
