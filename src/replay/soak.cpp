@@ -134,8 +134,9 @@ class RandomPlayer {
         }
     }
 
-    // Puts the player on a free cell beside an NPC, an enemy or a chest of
-    // this map, turns him towards it and presses Return.
+    // Puts the player on a free cell beside an NPC, an enemy, a chest or a
+    // map exit of this map, turns him towards it and presses Return (a step
+    // towards an exit takes him onto the other map).
     void VisitSomeone(long f) {
         std::vector<std::pair<int, int>> spots;
         size_t firstEnemy = 0, endEnemy = 0;
@@ -147,6 +148,9 @@ class RandomPlayer {
         endEnemy = spots.size();
         for (TBehaelter* c : *ContainerList)
             if (c->MapName.empty() || c->MapName == CurrentMapName) spots.emplace_back(c->x, c->y);
+        size_t firstExit = spots.size();
+        for (TVerbindung* v : *ConnectionList)
+            if (v->StartMap == CurrentMapName) spots.emplace_back(v->X, v->Y);
         if (spots.empty()) return;
         size_t pick = (size_t)Between(0, (int)spots.size() - 1);
         auto [x, y] = spots[pick];
@@ -158,8 +162,10 @@ class RandomPlayer {
         static const int kToward[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
         if (walkKey_) InjectKey(walkKey_, false);
         walkKey_ = 0;
-        Tap(kToward[k], f, 2);
-        walkUntil_ = f + 12;
+        // Onto an exit he walks a whole step; to anything else he turns.
+        bool exit = pick >= firstExit;
+        Tap(kToward[k], f, exit ? 20 : 2);
+        walkUntil_ = f + (exit ? 30 : 12);
         Tap(VK_RETURN, f, 10);
         if (pick >= firstEnemy && pick < endEnemy) {
             // Something in hand from the bar, then a long attack.
