@@ -2,6 +2,7 @@
 // program, wherever it is started from. One option: --frame-log FILE writes
 // each frame's interval and work time (ms) to FILE, to measure the pacing.
 #include "media/media.h"
+#include "media/picture_batch.h"
 #include "shell/shell.h"
 
 #include <new>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         SelectBackend(Backend::Window);
         StartUp();
         MainLoop();
+        FinishPictures();
     } catch (const FatalError& e) {
         status = ReportFatal(program, e);
     } catch (const std::exception& e) {

@@ -67,6 +67,12 @@ printf '\211PNG\r\n\032\n\000\000\000\015IHDR\000\000\100\000\000\000\100\000\01
 expect "PNG of 16384 x 16384" \
   "Vessara-Demo: Grafik/Gold.png: picture of 16384 x 16384 pixels; the game takes pictures of 1 to 4096 pixels a side"
 restore
+# A window's picture is decoded while the game runs; broken pixels there
+# stop it all the same (here after its one frame).
+damage Grafik/Tagebuch.png
+{ head -c 120 "$WORK/held"; printf 'XXXXXXXX'; tail -c +129 "$WORK/held"; } > Grafik/Tagebuch.png
+expect_match "journal picture with broken pixels" 'Vessara-Demo: Grafik/Tagebuch.png: .*'
+restore
 
 # Sounds: a WAV of 60 bytes (8 frames, 1 ms at 8 kHz mono 16 bit), and one
 # without data.

@@ -5,7 +5,9 @@
 
 #include "media/picture_batch.h"
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 using testsupport::WritePng;
 
@@ -104,4 +106,65 @@ TEST_F(PictureBatchTest, BrokenPixelsStopTheBatchNamingTheFirstBrokenFile) {
     BeginPictureBatch();
     EXPECT_THROW(LoadImageFile(S((testsupport::ScratchDir() / "none.png").string())), DataError);
     EndPictureBatch();
+}
+
+// Late pictures (the windows') are left to the worker when the batch ends:
+// the batch ends without them, a late picture used at once is waited for
+// with the right cells, and a broken one is reported by FinishPictures, or
+// by PollPictures once everything is decoded.
+TEST_F(PictureBatchTest, LatePicturesOutliveTheBatchAndStillReportABrokenFile) {
+    std::string early = WritePng("early.png", 32, 24, Pattern);
+    std::string late = WritePng("late.png", 32, 24, Pattern);
+    std::string plain = WritePng("late-plain.png", 32, 24, Pattern);
+    Image* reference = LoadAnimImageFile(S(plain), 8, 8, 0, 12);
+    BeginPictureBatch();
+    Image* e = LoadAnimImageFile(S(early), 8, 8, 0, 12);
+    BeginLatePictures();
+    Image* l = LoadAnimImageFile(S(late), 8, 8, 0, 12);
+    EndLatePictures();
+    EndPictureBatch();
+    int differ = 0;
+    for (int f = 0; f < 12; ++f)
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) {
+                differ += ImagePixel(reference, f, x, y) != ImagePixel(e, f, x, y);
+                differ += ImagePixel(reference, f, x, y) != ImagePixel(l, f, x, y);
+            }
+    EXPECT_EQ(differ, 0);
+    EXPECT_NO_THROW(FinishPictures());
+
+    std::string bad = WritePng("late-bad.png", 16, 16, Pattern);
+    DamagePixels(bad);
+    BeginPictureBatch();
+    LoadImageFile(S(early));
+    BeginLatePictures();
+    LoadImageFile(S(bad));
+    EndLatePictures();
+    EXPECT_NO_THROW(EndPictureBatch());
+    try {
+        FinishPictures();
+        ADD_FAILURE() << "a broken late picture passed";
+    } catch (const DataError& err) {
+        EXPECT_EQ(err.where, bad);
+    }
+    EXPECT_NO_THROW(FinishPictures()); // reported once, then gone
+
+    std::string bad2 = WritePng("late-bad2.png", 16, 16, Pattern);
+    DamagePixels(bad2);
+    BeginPictureBatch();
+    BeginLatePictures();
+    LoadImageFile(S(bad2));
+    EndLatePictures();
+    EndPictureBatch();
+    bool reported = false;
+    for (int i = 0; i < 2000 && !reported; ++i) {
+        try {
+            PollPictures();
+        } catch (const DataError& err) {
+            EXPECT_EQ(err.where, bad2);
+            reported = true;
+        }
+        if (!reported) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_TRUE(reported);
 }

@@ -2,7 +2,9 @@
 // jobs, each filling one sheet, worked off in load order by one worker and
 // by the main thread whenever it needs a sheet that is not ready yet. A job
 // touches only its own sheet and its own file, so the result is the same
-// whichever thread runs it.
+// whichever thread runs it. Late jobs (pictures of windows the game starts
+// without) come after all others and may outlive the batch: the worker
+// finishes them while the game runs.
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/image_internal.h"
@@ -21,6 +23,7 @@ struct PictureJob {
     std::function<void(std::string& err)> work;
     std::string err;
     int state = 0; // 0 waiting, 1 running, 2 done
+    bool late = false;
 };
 } // namespace media
 
@@ -30,11 +33,11 @@ namespace {
 struct Loader {
     std::mutex m;
     std::condition_variable done;
-    std::deque<media::PictureJob*> jobs; // the open batch's jobs, in load order
-    size_t next = 0;                     // no job before this one waits
+    std::deque<media::PictureJob*> jobs; // the batch's jobs, in load order
     bool running = false;                // the worker thread works
     std::thread worker;
-    int depth = 0; // nested batches open
+    int depth = 0;     // nested batches open
+    int lateDepth = 0; // BeginLatePictures not yet ended
 };
 Loader& L() {
     static Loader* l = new Loader;
@@ -50,22 +53,70 @@ void Run(media::PictureJob* job) {
     L().done.notify_all();
 }
 
+// The next job to take: the first waiting one in load order, late ones
+// after all others. Called with the lock held.
+media::PictureJob* NextJob(bool takeLate) {
+    media::PictureJob* late = nullptr;
+    for (media::PictureJob* j : L().jobs) {
+        if (j->state != 0) continue;
+        if (!j->late) return j;
+        if (!late) late = j;
+    }
+    return takeLate ? late : nullptr;
+}
+
 void WorkerLoop() {
     Loader& l = L();
     for (;;) {
         media::PictureJob* job = nullptr;
         {
             std::lock_guard<std::mutex> lock(l.m);
-            while (l.next < l.jobs.size() && l.jobs[l.next]->state != 0) ++l.next;
-            if (l.next == l.jobs.size()) {
+            job = NextJob(true);
+            if (!job) {
                 l.running = false;
                 return;
             }
-            job = l.jobs[l.next];
             job->state = 1;
         }
         Run(job);
     }
+}
+
+// The main thread takes every job the worker has not begun (the late ones
+// too, with takeLate), then waits for those it needs; the first broken
+// picture in load order is reported. Once no job is left, the worker is
+// joined and the jobs are freed.
+void Finish(bool takeLate) {
+    Loader& l = L();
+    for (;;) {
+        media::PictureJob* job = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(l.m);
+            job = NextJob(takeLate);
+            if (job) job->state = 1;
+        }
+        if (!job) break;
+        Run(job);
+    }
+    std::exception_ptr first;
+    bool left = false;
+    for (media::PictureJob* job : l.jobs) {
+        if (job->late && !takeLate) {
+            left = true;
+            continue;
+        }
+        try {
+            media::WaitForSheet(job->sheet);
+        } catch (...) {
+            if (!first) first = std::current_exception();
+        }
+    }
+    if (!left) {
+        if (l.worker.joinable()) l.worker.join();
+        for (media::PictureJob* job : l.jobs) delete job;
+        l.jobs.clear();
+    }
+    if (first) std::rethrow_exception(first);
 }
 } // namespace
 
@@ -81,6 +132,7 @@ void DeferPicture(Sheet* sheet, const std::string& path,
     job->sheet = sheet;
     job->path = path;
     job->work = std::move(work);
+    job->late = l.lateDepth > 0;
     sheet->job = job;
     std::lock_guard<std::mutex> lock(l.m);
     l.jobs.push_back(job);
@@ -123,34 +175,29 @@ void BeginPictureBatch() {
 void EndPictureBatch() {
     Loader& l = L();
     if (l.depth == 0 || --l.depth > 0) return;
-    // The main thread takes every job the worker has not begun, then waits
-    // for the worker's; the first broken picture in load order is the one
-    // reported.
-    for (;;) {
-        media::PictureJob* job = nullptr;
-        {
-            std::lock_guard<std::mutex> lock(l.m);
-            for (media::PictureJob* j : l.jobs)
-                if (j->state == 0) {
-                    job = j;
-                    job->state = 1;
-                    break;
-                }
-        }
-        if (!job) break;
-        Run(job);
+    Finish(false);
+}
+
+void BeginLatePictures() {
+    ++L().lateDepth;
+}
+
+void EndLatePictures() {
+    if (L().lateDepth > 0) --L().lateDepth;
+}
+
+void PollPictures() {
+    Loader& l = L();
+    if (l.depth > 0 || l.jobs.empty()) return;
+    {
+        std::lock_guard<std::mutex> lock(l.m);
+        for (media::PictureJob* j : l.jobs)
+            if (j->state != 2) return;
     }
-    std::exception_ptr first;
-    for (media::PictureJob* job : l.jobs) {
-        try {
-            media::WaitForSheet(job->sheet);
-        } catch (...) {
-            if (!first) first = std::current_exception();
-        }
-    }
-    if (l.worker.joinable()) l.worker.join();
-    for (media::PictureJob* job : l.jobs) delete job;
-    l.jobs.clear();
-    l.next = 0;
-    if (first) std::rethrow_exception(first);
+    Finish(true);
+}
+
+void FinishPictures() {
+    if (L().depth > 0) return;
+    Finish(true);
 }

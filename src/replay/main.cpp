@@ -11,6 +11,7 @@
 #include "data/collections.h"
 #include "data/map_state.h"
 #include "media/media.h"
+#include "media/picture_batch.h"
 #include "replay/bench.h"
 #include "replay/outputs.h"
 #include "replay/script.h"
@@ -249,17 +250,22 @@ int main(int argc, char** argv) {
         if (o.listFiles) {
             // The files start-up read, one per line, for the missing-file test.
             for (const std::string& f : OpenedFiles()) printf("%s\n", f.c_str());
+            FinishPictures();
         } else {
             if (o.seed != LLONG_MIN) SeedRandom(o.seed);
             if (o.soak) {
                 int64_t seed = o.seed != LLONG_MIN ? o.seed : FreshSeed();
                 SeedRandom(seed);
                 status = RunSoak(o.soak, seed, o.fast);
+                FinishPictures();
                 ShutdownMedia();
                 return status;
             }
             Run run(o, script, callerDir);
             status = run.Go();
+            // A broken picture still decoding in the background ends the
+            // run like one found at start-up.
+            FinishPictures();
             double wall = std::chrono::duration<double, std::milli>(
                               std::chrono::steady_clock::now() - wallStart)
                               .count();

@@ -2,6 +2,8 @@
 // flags decide which steps run.
 #include "shell/shell.h"
 
+#include "media/picture_batch.h"
+
 #include "combat/combat.h"
 #include "data/assets.h"
 #include "story/story.h"
@@ -130,6 +132,9 @@ void Screenshot() {
 } // namespace
 
 bool RunFrame() {
+    // A window picture still decoding in the background that turned out
+    // broken stops the game here, as it would have at start-up.
+    PollPictures();
     ClearScreen();
     if (NoWindowOpen()) UpdatePlayer();
     DrawWorld();

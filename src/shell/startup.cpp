@@ -18,10 +18,6 @@ void LoadInterfaceImages() {
     ImgBlutfleck = LoadImageFile(u"Grafik/Blutfleck.png");
     ImgLeiche = LoadImageFile(u"Grafik/Leiche.png");
     ImgGold = LoadImageFile(u"Grafik/Gold.png");
-    ImgInventar1 = LoadImageFile(u"Grafik/Inventar1.png");
-    ImgInventar2 = LoadImageFile(u"Grafik/Inventar2.png");
-    ImgHaendlerInventar = LoadImageFile(u"Grafik/HändlerInventar.png");
-    ImgZaubermenue = LoadImageFile(u"Grafik/Zaubermenü.png");
     ImgMaus = LoadImageFile(u"Grafik/Maus.png");
     ImgEcke = LoadImageFile(u"Grafik/Ecke.png");
     ImgBalkenOben = LoadImageFile(u"Grafik/Balken_oben.png");
@@ -32,13 +28,26 @@ void LoadInterfaceImages() {
     ImgInventarButton2 = LoadImageFile(u"Grafik/InventarButton2.png");
     ImgInventarButton3 = LoadImageFile(u"Grafik/InventarButton3.png");
     ImgHotkeyleiste = LoadImageFile(u"Grafik/Hotkeyleiste.png");
-    ImgTagebuch = LoadImageFile(u"Grafik/Tagebuch.png");
     ImgPfeil1 = LoadImageFile(u"Grafik/Pfeil1.png");
     ImgPfeil2 = LoadImageFile(u"Grafik/Pfeil2.png");
-    ImgRahmen = LoadImageFile(u"Grafik/Rahmen_" + IntToString(ScreenWidth()) + u".png");
     ImgRahmen2 = LoadImageFile(u"Grafik/Rahmen2.png");
     ImgRahmen3 = LoadImageFile(u"Grafik/Rahmen3.png");
     ImgRahmen4 = LoadImageFile(u"Grafik/Rahmen4.png");
+}
+
+// The pictures of the windows (inventory, trade, spell book, journal,
+// dialogue, character sheet): the game starts without them, so they are
+// decoded after the others, while it runs.
+void LoadWindowImages() {
+    BeginLatePictures();
+    ImgInventar1 = LoadImageFile(u"Grafik/Inventar1.png");
+    ImgInventar2 = LoadImageFile(u"Grafik/Inventar2.png");
+    ImgHaendlerInventar = LoadImageFile(u"Grafik/HändlerInventar.png");
+    ImgZaubermenue = LoadImageFile(u"Grafik/Zaubermenü.png");
+    ImgTagebuch = LoadImageFile(u"Grafik/Tagebuch.png");
+    ImgRahmen = LoadImageFile(u"Grafik/Rahmen_" + IntToString(ScreenWidth()) + u".png");
+    ImgBox = LoadImageFile(u"Grafik/Box.png");
+    EndLatePictures();
 }
 
 void LoadFigureStrips() {
@@ -196,6 +205,7 @@ void LoadStartUpAssets() {
     SetMaskColor(255, 255, 255);
     LoadFonts();
     LoadInterfaceImages();
+    LoadWindowImages();
     SetMaskColor(32, 156, 0);
     LoadFigureStrips();
     SetMaskColor(255, 255, 255);
@@ -204,7 +214,6 @@ void LoadStartUpAssets() {
     SetMaskColor(0, 0, 0);
     ImgAuswahlbox = LoadImageFile(u"Grafik/Auswahlbox.png");
     SetMaskColor(255, 255, 255);
-    ImgBox = LoadImageFile(u"Grafik/Box.png");
     ImgKrieger = LoadImageFile(u"Grafik/Krieger.png");
 }
 
