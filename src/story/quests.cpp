@@ -120,8 +120,11 @@ void RunQuest(TQuest* q) {
     for (TAufgabe* t : *q->QuestList) {
         if (t->Typ == 1) {
             if (!ConditionMet(t)) continue;
+            // Only a step change frees the journal: a condition that stays
+            // met (an item kept in the pack) sets its step again every
+            // frame, and its entry, like every other quest's, is written once.
+            if (q->GeschafftVar != t->GeschafftVar) JournalGuard = 0;
             q->GeschafftVar = t->GeschafftVar;
-            JournalGuard = 0;
         } else if (t->Typ == 2 && t->GeschafftVar == q->GeschafftVar) {
             PerformAction(q, t);
         }

@@ -1,5 +1,6 @@
 // Inventory pictures of the goods: a heap of gold coins, the two potions,
-// the copper and the silver ring, a bundle of arrows and a folded wolf pelt.
+// the copper and the silver ring, a bundle of arrows, a folded wolf pelt and
+// lumps of iron ore.
 #include "items.h"
 #include "palette.h"
 #include "parts.h"
@@ -152,6 +153,34 @@ Pixmap WolfPelt() {
     return Render(L);
 }
 
+// Three lumps of iron ore: dark grey stone with rusty red-brown streaks and
+// a few glints of metal, lit from the top left.
+Pixmap IronOre() {
+    PartList L;
+    struct Lump {
+        Vec2 c;
+        float r;
+    };
+    const Lump lumps[] = {{{18, 27}, 10.5f}, {{31, 24}, 9.0f}, {{25, 36}, 8.5f}};
+    float depth = 1;
+    for (const Lump& k : lumps) {
+        Vec2 c = k.c;
+        float r = k.r;
+        Sdf lump = Ragged(Oval(c, r, r * 0.8f), 0.9f, 5.0f);
+        L.Begin(depth++)
+            .Add(lump,
+                 [c, r](Vec2 p) {
+                     // light on the upper left, the rust in streaks across
+                     float t = ((p.x - c.x) * 0.6f + (p.y - c.y)) / r;
+                     Color stone = Scale(pal::metal::kIronDark, 0.95f - 0.25f * t);
+                     float streak = std::sin(p.x * 0.9f + p.y * 0.5f + c.x);
+                     return streak > 0.55f ? Mix(stone, pal::metal::kRust, 0.65f) : stone;
+                 })
+            .Add(Circle({c.x - r * 0.35f, c.y - r * 0.3f}, 1.1f), pal::metal::kIron, false);
+    }
+    return Render(L);
+}
+
 } // namespace
 
 void MakeGoodsImages(const PictureSink& sink) {
@@ -163,6 +192,7 @@ void MakeGoodsImages(const PictureSink& sink) {
     sink(dir + "Silberring.png", Ring(pal::metal::kSilver, pal::glass::kSapphire));
     sink(dir + "Pfeile.png", Arrows());
     sink(dir + "Wolfsfell.png", WolfPelt());
+    sink(dir + "Eisenerz.png", IronOre());
 }
 
 } // namespace art::items

@@ -114,4 +114,10 @@ constexpr int kGateArch = 355;
 constexpr int kGatePillarLeft = 387;
 constexpr int kGatePillarRight = 389;
 
+// the old mine: a rock outcrop 3 x 2 (object) with the timbered opening in
+// the middle of its lower row, a spoil heap and an ore cart on rails
+constexpr int kMineFace = 416; // 416..418 top row, 448..450 bottom row
+constexpr int kSpoilHeap = 419;
+constexpr int kOreCart = 420;
+
 } // namespace tiles

@@ -3,6 +3,7 @@
 
 #include "canvas.h"
 #include "tile_ids.h"
+#include "tiles_mine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -1120,6 +1121,10 @@ Pixmap ObjectSheet() {
     }
     s.Put(kWellRoof, WellBig());
     s.Put(kGateArch, GateArch());
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 3; ++col) s.Put(kMineFace + row * kCols + col, MineFacePiece(col, row));
+    s.Put(kSpoilHeap, SpoilHeap());
+    s.Put(kOreCart, OreCart());
     return s.Finish();
 }
 
