@@ -115,7 +115,10 @@ TEST(ArtCoherence, FullBlendFramesAreThePlainTerrain) {
 // Where two ground frames may show an edge: a dirt road meeting
 // cobblestones, the edge of a ploughed field, a bridge or a floor.
 bool MaterialEdge(int a, int b) {
-    auto made = [](int f) { return f >= tiles::kStoneFloor && f <= tiles::kBridgeV; };
+    auto made = [](int f) {
+        return (f >= tiles::kStoneFloor && f <= tiles::kBridgeV) ||
+               (f >= tiles::kBridgeHShore && f < tiles::kBridgeVShore + 16);
+    };
     auto dirt = [](int f) {
         return f == tiles::kDirt || f == tiles::kDirtStones ||
                (f >= tiles::kDirtBlend && f < tiles::kDirtBlend + 16);
@@ -128,6 +131,40 @@ bool MaterialEdge(int a, int b) {
     auto water = [](int f) { return f >= tiles::kWaterBlend && f < tiles::kWaterBlend + 16; };
     return made(a) || made(b) || (dirt(a) && (cobble(b) || water(b))) ||
            (dirt(b) && (cobble(a) || water(a)));
+}
+
+// A bridge's strips beside its beams continue what lies above and below it
+// (left and right of a bridge from top to bottom): open water in the
+// middle, the bank at its ends.
+TEST(ArtCoherence, BridgesContinueTheBankBesideThem) {
+    const Picture& sheet = Load("Grafik/Tileset1.png");
+    fs::path dir = fs::path(testsupport::GameDir()) / "Data" / "Maps";
+    int bridges = 0;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() != ".Map") continue;
+        MapData m;
+        ASSERT_EQ(ReadMapFile(e.path().string(), m), "");
+        for (int x = 0; x < m.w; ++x)
+            for (int y = 0; y < m.h; ++y) {
+                int f = m.Tile(x, y, 0);
+                if (m.Sheet(x, y, 0) != 0) continue;
+                bool across = f == tiles::kBridgeH || (f >= tiles::kBridgeHShore && f < tiles::kBridgeHShore + 16);
+                bool down = f == tiles::kBridgeV || (f >= tiles::kBridgeVShore && f < tiles::kBridgeVShore + 16);
+                if (!across && !down) continue;
+                ++bridges;
+                // across: the cells above and below; down: left and right
+                int dx = down ? 1 : 0, dy = across ? 1 : 0;
+                for (int side : {-1, 1}) {
+                    int nx = x + side * dx, ny = y + side * dy;
+                    if (!m.Inside(nx, ny) || m.Sheet(nx, ny, 0) != 0) continue;
+                    int g = m.Tile(nx, ny, 0);
+                    double s = side < 0 ? SeamExcess(sheet, g, f, down) : SeamExcess(sheet, f, g, down);
+                    EXPECT_LE(s, 40) << e.path().filename() << ": bridge frame " << f << " at "
+                                     << x << "," << y << " against frame " << g;
+                }
+            }
+    }
+    EXPECT_GT(bridges, 0);
 }
 
 // Every ground cell of every map of the game folder meets its right and

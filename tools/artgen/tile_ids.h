@@ -48,6 +48,11 @@ constexpr int kDirtBlend = 32;   // + corner mask (32..47)
 constexpr int kSandBlend = 48;   // + corner mask (48..63)
 constexpr int kWaterBlend = 64;  // + corner mask (64..79), grass shore
 constexpr int kCobbleBlend = 80; // + corner mask (80..95)
+// the end cells of a bridge, laid over the water blend of the same corner
+// mask, so that the strips beside the beams continue the bank; a sill beam
+// where an end rests on land
+constexpr int kBridgeHShore = 96;  // + corner mask (96..111)
+constexpr int kBridgeVShore = 112; // + corner mask (112..127)
 
 // ground details (layer 1, transparent around the picture)
 constexpr int kDetailFlowers = 576;
