@@ -115,7 +115,10 @@ TEST(ArtCoherence, FullBlendFramesAreThePlainTerrain) {
 // Where two ground frames may show an edge: a dirt road meeting
 // cobblestones, the edge of a ploughed field, a bridge or a floor.
 bool MaterialEdge(int a, int b) {
-    auto made = [](int f) { return f >= tiles::kStoneFloor && f <= tiles::kBridgeV; };
+    auto made = [](int f) {
+        return (f >= tiles::kStoneFloor && f <= tiles::kBridgeV) ||
+               (f >= tiles::kBridgeHShore && f < tiles::kBridgeVShore + 16);
+    };
     auto dirt = [](int f) {
         return f == tiles::kDirt || f == tiles::kDirtStones ||
                (f >= tiles::kDirtBlend && f < tiles::kDirtBlend + 16);
@@ -130,18 +133,57 @@ bool MaterialEdge(int a, int b) {
            (dirt(b) && (cobble(a) || water(a)));
 }
 
+// Every map of the game folder, read, with its file name.
+std::vector<std::pair<std::string, MapData>> GameMaps() {
+    std::vector<std::pair<std::string, MapData>> maps;
+    fs::path dir = fs::path(testsupport::GameDir()) / "Data" / "Maps";
+    for (const auto& e : fs::directory_iterator(dir)) {
+        if (e.path().extension() != ".Map") continue;
+        MapData m;
+        EXPECT_EQ(ReadMapFile(e.path().string(), m), "");
+        maps.emplace_back(e.path().filename().string(), std::move(m));
+    }
+    return maps;
+}
+
+// A bridge's strips beside its beams continue what lies above and below it
+// (left and right of a bridge from top to bottom): open water in the
+// middle, the bank at its ends.
+TEST(ArtCoherence, BridgesContinueTheBankBesideThem) {
+    const Picture& sheet = Load("Grafik/Tileset1.png");
+    int bridges = 0;
+    for (const auto& [name, m] : GameMaps()) {
+        for (int x = 0; x < m.w; ++x)
+            for (int y = 0; y < m.h; ++y) {
+                int f = m.Tile(x, y, 0);
+                if (m.Sheet(x, y, 0) != 0) continue;
+                bool across = f == tiles::kBridgeH || (f >= tiles::kBridgeHShore && f < tiles::kBridgeHShore + 16);
+                bool down = f == tiles::kBridgeV || (f >= tiles::kBridgeVShore && f < tiles::kBridgeVShore + 16);
+                if (!across && !down) continue;
+                ++bridges;
+                // across: the cells above and below; down: left and right
+                int dx = down ? 1 : 0, dy = across ? 1 : 0;
+                for (int side : {-1, 1}) {
+                    int nx = x + side * dx, ny = y + side * dy;
+                    if (!m.Inside(nx, ny) || m.Sheet(nx, ny, 0) != 0) continue;
+                    int g = m.Tile(nx, ny, 0);
+                    double s = side < 0 ? SeamExcess(sheet, g, f, down) : SeamExcess(sheet, f, g, down);
+                    EXPECT_LE(s, 40) << name << ": bridge frame " << f << " at "
+                                     << x << "," << y << " against frame " << g;
+                }
+            }
+    }
+    EXPECT_GT(bridges, 0);
+}
+
 // Every ground cell of every map of the game folder meets its right and
 // lower neighbour without a visible seam, except where two materials meet
 // (MaterialEdge).
 TEST(ArtCoherence, MapsShowNoSeamsOnTheGround) {
     const Picture& sheet = Load("Grafik/Tileset1.png");
-    fs::path dir = fs::path(testsupport::GameDir()) / "Data" / "Maps";
     int maps = 0;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        if (e.path().extension() != ".Map") continue;
+    for (const auto& [name, m] : GameMaps()) {
         ++maps;
-        MapData m;
-        ASSERT_EQ(ReadMapFile(e.path().string(), m), "");
         std::map<std::string, std::string> seams; // frames -> where first seen
         for (int x = 0; x < m.w; ++x)
             for (int y = 0; y < m.h; ++y) {
@@ -160,7 +202,7 @@ TEST(ArtCoherence, MapsShowNoSeamsOnTheGround) {
             }
         std::string list;
         for (const auto& [pair, where] : seams) list += "\n  " + pair + ", " + where;
-        EXPECT_TRUE(seams.empty()) << e.path().filename() << " has ground seams:" << list;
+        EXPECT_TRUE(seams.empty()) << name << " has ground seams:" << list;
     }
     EXPECT_GE(maps, 2);
 }

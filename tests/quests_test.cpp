@@ -297,6 +297,35 @@ TEST_F(QuestTest, OneJournalEntryAStepAndNoneWhenTheQuestStartsAfterAnother) {
     EXPECT_EQ(JournalEntryCount, 2);
 }
 
+// An item kept in the pack meets its condition on every frame: the entry of
+// its step is written once, and so is another quest's, until a condition
+// moves some quest to another step.
+TEST_F(QuestTest, AConditionThatStaysMetWritesItsEntryOnce) {
+    WriteQuest(1, Quest("Andere", TalkStart(4, 9), Task(2, "Tagebucheintrag", 1)));
+    WriteQuest(2, Quest("Erz", TalkStart(4, 9),
+                        Task(1, "Item besitzen", 20, 2) + Task(2, "Tagebucheintrag", 2) +
+                            Task(1, "toete Gegner", 7) + Task(2, "Tagebucheintrag", 3)));
+    Load();
+    QuestNo(0)->GeschafftVar = 1;
+    QuestNo(1)->GeschafftVar = 1;
+    UpdateQuests();
+    ASSERT_EQ(JournalEntryCount, 1);
+    InventoryGrid[5][4]->ID = 20;
+    InventoryGrid[5][4]->Anzahl = 2;
+    for (int frame = 0; frame < 5; ++frame) UpdateQuests();
+    EXPECT_EQ(QuestNo(1)->GeschafftVar, 2);
+    EXPECT_EQ(JournalEntryCount, 2);
+    EXPECT_EQ(JournalGuard, 1);
+    // The next step still frees the journal for its own entry.
+    for (TGegner* g : *EnemyList)
+        if (g->ID == 7) g->Exist = 0;
+    UpdateQuests();
+    EXPECT_EQ(QuestNo(1)->GeschafftVar, 3);
+    EXPECT_EQ(JournalEntryCount, 3);
+    UpdateQuests();
+    EXPECT_EQ(JournalEntryCount, 3);
+}
+
 TEST_F(QuestTest, TheClockTextWritesTheMinutesZeroItself) {
     auto at = [](int minutes) {
         ClockMinutes = (uint16_t)minutes;

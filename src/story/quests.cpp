@@ -117,11 +117,16 @@ void PerformAction(TQuest* q, const TAufgabe* t) {
 }
 
 void RunQuest(TQuest* q) {
+    // A condition that stays met (an item kept in the pack) sets its step
+    // again on every frame. Only one that moves the quest beyond the step it
+    // was in when the frame began frees the journal, so that every entry,
+    // this quest's and the others', is written once.
+    const uint8_t before = q->GeschafftVar;
     for (TAufgabe* t : *q->QuestList) {
         if (t->Typ == 1) {
             if (!ConditionMet(t)) continue;
+            if (t->GeschafftVar > before) JournalGuard = 0;
             q->GeschafftVar = t->GeschafftVar;
-            JournalGuard = 0;
         } else if (t->Typ == 2 && t->GeschafftVar == q->GeschafftVar) {
             PerformAction(q, t);
         }

@@ -32,19 +32,22 @@ Pixmap Render(PartList& L) {
     return cv.ToPixmap(kMaskWhite);
 }
 
-Pixmap Longsword() {
+// The broadsword's icon has the wider blade and the iron guard.
+Pixmap Sword(bool broad) {
     PartList L;
     Vec2 tip{35, 5}, guard{13, 27};
+    const float half = broad ? 2.7f : 1.8f;
+    const Color fitting = broad ? pal::metal::kIron : pal::metal::kTanLongsword;
     L.Begin(1)
         .Add(Capsule({5, 35}, {11, 29}, 1.8f, 1.8f), Wood(pal::wood::kDarkRustLongsword))
-        .Add(Circle({4.5f, 35.5f}, 2.4f), pal::metal::kTanLongsword)
-        .Add(Poly({{guard.x - 1.8f, guard.y - 1.8f},
+        .Add(Circle({4.5f, 35.5f}, 2.4f), fitting)
+        .Add(Poly({{guard.x - half, guard.y - half},
                    {tip.x - 1.0f, tip.y + 3.0f},
                    tip,
                    {tip.x - 3.0f, tip.y + 1.0f},
-                   {guard.x + 1.8f, guard.y + 1.8f}}),
+                   {guard.x + half, guard.y + half}}),
              SteelAlong(guard, tip))
-        .Add(Capsule({8, 22}, {18, 32}, 1.6f, 1.6f), pal::metal::kTanLongsword);
+        .Add(Capsule({8, 22}, {18, 32}, 1.6f, 1.6f), fitting);
     return Render(L);
 }
 
@@ -290,7 +293,8 @@ void PaintSpellEmblem(SpellEmblem e, Canvas& cv, int ox, int oy, float scale) {
 
 void MakeIconImages(const PictureSink& sink) {
     const std::string dir = "Grafik/Icons/";
-    sink(dir + "Langschwert.png", Longsword());
+    sink(dir + "Langschwert.png", Sword(false));
+    sink(dir + "Breitschwert.png", Sword(true));
     sink(dir + "Streitaxt.png", BattleAxe());
     sink(dir + "Speer.png", Spear());
     sink(dir + "Streitkolben.png", Mace());

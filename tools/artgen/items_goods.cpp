@@ -1,7 +1,9 @@
 // Inventory pictures of the goods: a heap of gold coins, the two potions,
-// the copper and the silver ring, a bundle of arrows and a folded wolf pelt.
+// the copper and the silver ring, a bundle of arrows, a folded wolf pelt and
+// lumps of iron ore.
 #include "items.h"
 #include "palette.h"
+#include "noise.h"
 #include "parts.h"
 
 #include <cmath>
@@ -152,6 +154,42 @@ Pixmap WolfPelt() {
     return Render(L);
 }
 
+// Three lumps of iron ore: rough grey stone with rusty red-brown patches and
+// a few glints of metal, lit from the top left.
+Pixmap IronOre() {
+    PartList L;
+    struct Lump {
+        Vec2 c;
+        float r;
+        uint32_t seed;
+    };
+    const Lump lumps[] = {{{17, 27}, 10.5f, 61}, {{31, 23}, 9.0f, 62}, {{25, 36}, 8.5f, 63}};
+    float depth = 1;
+    for (const Lump& k : lumps) {
+        Vec2 c = k.c;
+        float r = k.r;
+        uint32_t seed = k.seed;
+        Sdf lump = [c, r, seed](Vec2 p) {
+            // a lumpy outline: the radius wanders with the angle
+            float a = std::atan2(p.y - c.y, p.x - c.x);
+            float wobble = 1.0f + 0.12f * std::sin(a * 3.0f + seed) + 0.07f * std::sin(a * 7.0f);
+            return std::hypot(p.x - c.x, (p.y - c.y) * 1.2f) - r * wobble;
+        };
+        L.Begin(depth++)
+            .Add(lump,
+                 [c, r, seed](Vec2 p) {
+                     float t = ((p.x - c.x) * 0.6f + (p.y - c.y)) / r;
+                     Color stone = Scale(pal::stone::kWarmGrey, 1.1f - 0.35f * t);
+                     float n = FractalNoise(p.x, p.y, 3.5f, seed);
+                     if (n > 0.62f) return Scale(pal::metal::kRust, 1.05f - 0.25f * t);
+                     if (n < 0.25f) return Scale(stone, 0.82f);
+                     return stone;
+                 })
+            .Add(Circle({c.x - r * 0.35f, c.y - r * 0.35f}, 1.0f), pal::metal::kIron, false);
+    }
+    return Render(L);
+}
+
 } // namespace
 
 void MakeGoodsImages(const PictureSink& sink) {
@@ -163,6 +201,7 @@ void MakeGoodsImages(const PictureSink& sink) {
     sink(dir + "Silberring.png", Ring(pal::metal::kSilver, pal::glass::kSapphire));
     sink(dir + "Pfeile.png", Arrows());
     sink(dir + "Wolfsfell.png", WolfPelt());
+    sink(dir + "Eisenerz.png", IronOre());
 }
 
 } // namespace art::items

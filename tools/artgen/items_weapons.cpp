@@ -39,23 +39,28 @@ Pixmap Render(PartList& L) {
     return cv.ToPixmap(kMaskWhite);
 }
 
-Pixmap Longsword() {
+// A long blade; the broadsword Runa forges has a wider blade, an iron guard
+// and a blue stone instead of the ruby.
+Pixmap Sword(bool broad) {
     PartList L;
     Vec2 tip{44, 4}, guard{16, 32}, g0{7, 41};
+    const float half = broad ? 3.3f : 2.2f;
+    const Color fitting = broad ? pal::metal::kIron : pal::metal::kTanLongsword;
     L.Begin(1)
         .Add(Capsule(g0, {14, 34}, 2.1f, 2.1f), Wrapped(pal::leather::kGrip, g0, guard))
-        .Add(Circle({5.5f, 42.5f}, 2.9f), pal::metal::kTanLongsword)
-        .Add(Poly({{guard.x - 2.2f, guard.y - 2.2f},
+        .Add(Circle({5.5f, 42.5f}, 2.9f), fitting)
+        .Add(Poly({{guard.x - half, guard.y - half},
                    {tip.x - 1.2f, tip.y + 3.6f},
                    tip,
                    {tip.x - 3.6f, tip.y + 1.2f},
-                   {guard.x + 2.2f, guard.y + 2.2f}}),
+                   {guard.x + half, guard.y + half}}),
              SteelAlong(guard, tip))
         // the fuller down the middle of the blade
         .Add(Capsule({guard.x + 2.5f, guard.y - 2.5f}, {tip.x - 9.0f, tip.y + 9.0f}, 0.5f, 0.5f),
              pal::metal::kCoolGrey, false)
-        .Add(Capsule({9.5f, 26.5f}, {21.5f, 38.5f}, 1.9f, 1.9f), pal::metal::kTanLongsword)
-        .Add(Circle(guard, 1.5f), pal::glass::kRuby);
+        .Add(Capsule({9.5f, 26.5f}, {21.5f, 38.5f}, broad ? 2.3f : 1.9f, broad ? 2.3f : 1.9f),
+             fitting)
+        .Add(Circle(guard, 1.5f), broad ? pal::glass::kSapphire : pal::glass::kRuby);
     return Render(L);
 }
 
@@ -150,7 +155,8 @@ Pixmap HuntingBow() {
 
 void MakeWeaponImages(const PictureSink& sink) {
     const std::string dir = "Grafik/Items/";
-    sink(dir + "Langschwert.png", Longsword());
+    sink(dir + "Langschwert.png", Sword(false));
+    sink(dir + "Breitschwert.png", Sword(true));
     sink(dir + "Streitaxt.png", BattleAxe());
     sink(dir + "Speer.png", Spear());
     sink(dir + "Streitkolben.png", Mace());

@@ -48,6 +48,11 @@ constexpr int kDirtBlend = 32;   // + corner mask (32..47)
 constexpr int kSandBlend = 48;   // + corner mask (48..63)
 constexpr int kWaterBlend = 64;  // + corner mask (64..79), grass shore
 constexpr int kCobbleBlend = 80; // + corner mask (80..95)
+// the end cells of a bridge, laid over the water blend of the same corner
+// mask, so that the strips beside the beams continue the bank; a sill beam
+// where an end rests on land
+constexpr int kBridgeHShore = 96;  // + corner mask (96..111)
+constexpr int kBridgeVShore = 112; // + corner mask (112..127)
 
 // ground details (layer 1, transparent around the picture)
 constexpr int kDetailFlowers = 576;
@@ -113,5 +118,11 @@ constexpr int kWellBase = 384;
 constexpr int kGateArch = 355;
 constexpr int kGatePillarLeft = 387;
 constexpr int kGatePillarRight = 389;
+
+// the old mine: a rock outcrop 3 x 2 (object) with the timbered opening in
+// the middle of its lower row, a spoil heap and an ore cart on rails
+constexpr int kMineFace = 416; // 416..418 top row, 448..450 bottom row
+constexpr int kSpoilHeap = 419;
+constexpr int kOreCart = 420;
 
 } // namespace tiles

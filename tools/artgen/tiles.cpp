@@ -3,6 +3,7 @@
 
 #include "canvas.h"
 #include "tile_ids.h"
+#include "tiles_mine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -342,14 +343,19 @@ Canvas BlendTile(Edge kind, int mask, const Canvas& grass) {
 }
 
 // ---------------------------------------------------------------- bridges
-Canvas Bridge(bool horizontal) {
+// Planks between two side beams, with a strip of what lies under the
+// bridge showing beside the beams: open water, or (under) a shore tile for
+// the first and last cell of a bridge, so that its strips continue the bank
+// above and below. Where the bridge rests on land (both corners of an end
+// are land) a sill beam carries the planks' ends.
+Canvas Bridge(bool horizontal, const Canvas* under = nullptr, int landMask = 0) {
     Canvas c(kT, kT);
     for (int y = 0; y < kT; ++y)
         for (int x = 0; x < kT; ++x) {
             int along = horizontal ? x : y, across = horizontal ? y : x;
             Color col;
             if (across < 5 || across >= 43) {
-                col = WaterAt(x, y);
+                col = under ? under->Get(x, y) : WaterAt(x, y);
             } else if (across < 9 || across >= 39) {
                 // side beams
                 col = Scale(pal::wood::kDarkRustBridge, across == 5 || across == 42 ? 0.6f : 1.0f);
@@ -364,9 +370,21 @@ Canvas Bridge(bool horizontal) {
                 if (across == 12 || across == 35) col = pal::wood::kDarkWarmGrey; // nail rows
                 if ((across == 12 || across == 35) && along % 8 != 4) col = Scale(col, 1.9f);
             }
+            bool sill = ((landMask & 1) && along < 4) || ((landMask & 2) && along >= 44);
+            if (sill && across >= 3 && across < 45)
+                col = Scale(pal::wood::kDarkRustBridge, along == 0 || along == 47 ? 0.6f : 0.9f);
             c.Set(x, y, col);
         }
     return c;
+}
+
+// A bridge cell laid over the water blend with corner mask m.
+Canvas BridgeOverShore(bool horizontal, int m, const Canvas& grass) {
+    Canvas shore = BlendTile(Edge::Water, m, grass);
+    // which end rests on land: both corners of that end are not water
+    int startCorners = horizontal ? (1 | 4) : (1 | 2), endCorners = horizontal ? (2 | 8) : (4 | 8);
+    int land = ((m & startCorners) == 0 ? 1 : 0) | ((m & endCorners) == 0 ? 2 : 0);
+    return Bridge(horizontal, &shore, land);
 }
 
 // ---------------------------------------------------------------- ground details
@@ -1057,6 +1075,8 @@ Pixmap GroundSheet() {
     s.Put(kBridgeH, Bridge(true));
     s.Put(kBridgeV, Bridge(false));
     for (int m = 0; m < 16; ++m) {
+        s.Put(kBridgeHShore + m, BridgeOverShore(true, m, grass));
+        s.Put(kBridgeVShore + m, BridgeOverShore(false, m, grass));
         s.Put(kDirtBlend + m, BlendTile(Edge::Dirt, m, grass));
         s.Put(kSandBlend + m, BlendTile(Edge::Sand, m, grass));
         s.Put(kWaterBlend + m, BlendTile(Edge::Water, m, grass));
@@ -1120,6 +1140,10 @@ Pixmap ObjectSheet() {
     }
     s.Put(kWellRoof, WellBig());
     s.Put(kGateArch, GateArch());
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 3; ++col) s.Put(kMineFace + row * kCols + col, MineFacePiece(col, row));
+    s.Put(kSpoilHeap, SpoilHeap());
+    s.Put(kOreCart, OreCart());
     return s.Finish();
 }
 
