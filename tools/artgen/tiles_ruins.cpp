@@ -22,12 +22,14 @@ constexpr int kFootLeft = 16, kFootRight = 32;
 // A block of the wall's front face; `hz` is the height above the ground, so
 // that the courses line up along a wall whatever its top does.
 Color FaceAt(int x, int hz) {
+    // the joints between blocks stay off the cell's border, and a block
+    // across the border keeps one tone on both sides
     int course = hz / kCourse;
-    int xo = x + (course % 2) * 8;
+    int xo = x + (course % 2) * 8 + 4;
     Color stone = pal::stone::kWarmGreyStone;
     if (hz % kCourse == kCourse - 1 || xo % 16 == 0) return Scale(stone, 0.55f);
-    float n = (Hash2(xo / 16, course, 1301) & 255) / 255.0f;
-    float fine = FractalNoise(static_cast<float>(x), static_cast<float>(hz), 5.0f, 1302);
+    float n = (Hash2(xo / 16 % 3, course, 1301) & 255) / 255.0f;
+    float fine = FractalNoise(static_cast<float>(x), static_cast<float>(hz), 4.0f, 1302, kT);
     // the upper edge of each block catches the light
     float lit = hz % kCourse == kCourse - 2 ? 1.1f : 1.0f;
     return Scale(stone, (0.8f + 0.16f * n + 0.08f * fine) * lit);
@@ -35,9 +37,9 @@ Color FaceAt(int x, int hz) {
 
 // The broken top of the wall seen from above: rough core stone, mossy.
 Color TopAt(int x, int y) {
-    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 6.0f, 1303);
+    float n = FractalNoise(static_cast<float>(x), static_cast<float>(y), 6.0f, 1303, kT);
     Color c = Scale(pal::stone::kLightWarmGreyCap, 0.88f + 0.16f * n);
-    float moss = FractalNoise(static_cast<float>(x), static_cast<float>(y), 9.0f, 1304);
+    float moss = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, 1304, kT);
     if (moss > 0.62f) c = Mix(c, pal::stone::kGreenGroundSheet2, 0.55f);
     return c;
 }
@@ -112,7 +114,9 @@ Canvas RuinWall(int joins) {
     if (vertical) {
         int y0 = n ? 0 : kFootTop, y1 = s ? kT + kFull + 1 : kFootBottom;
         for (int y = y0; y < y1; ++y) {
-            int h = y >= kT ? kFull : brokenAt(std::min(y, kT - 1), n, s || horizontal);
+            // the rows that stand up into the cell above must keep the
+            // height that cell expects of a wall running on into it
+            int h = y >= kT || (n && y < kFull + 4) ? kFull : brokenAt(y, n, s || horizontal);
             if (horizontal && y >= kFootTop - 2) h = kFull;
             for (int x = kFootLeft; x < kFootRight; ++x) set(x, y, h);
         }
@@ -122,7 +126,7 @@ Canvas RuinWall(int joins) {
     // ivy and grass creeping up from the foot of the face
     Rng ivy(1320 + joins);
     for (int k = 0; k < 40; ++k) {
-        int x = ivy.Int(1, kT - 2), y = ivy.Int(30, kT - 3);
+        int x = ivy.Int(3, kT - 5), y = ivy.Int(30, kT - 3); // clear of the borders
         if (!c.Painted(x, y) || c.Painted(x, y + 3)) continue; // only near the foot
         Color leaf = k % 3 ? pal::stone::kDarkGreen : pal::stone::kGreenGroundSheet;
         c.Set(x, y, leaf);
@@ -139,8 +143,8 @@ Canvas RuinWall(int joins) {
                        pal::stone::kLightWarmGreyCap);
         }
     };
-    if (horizontal && !e) blocks(38, 44);
-    if (horizontal && !w) blocks(10, 44);
+    if (horizontal && !vertical && !e) blocks(38, 44);
+    if (horizontal && !vertical && !w) blocks(10, 44);
     if (!horizontal && n && !s) blocks(24, 45);
     c.OutlineRegion(0, 0, kT, kT, pal::stone::kBlack);
     return c;
