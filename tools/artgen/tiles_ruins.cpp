@@ -229,9 +229,7 @@ struct Slab {
 } // namespace
 
 Canvas FallenColumnPiece(int col) {
-    Canvas piece(kT, kT);
-    piece.BlitRegion(FallenColumn(), col * kT, 0, kT, kT, 0, 0);
-    return piece;
+    return PieceOf(FallenColumn(), col, 0, kT);
 }
 
 // Cut blocks from a fallen wall, heaped, the larger ones at the bottom.

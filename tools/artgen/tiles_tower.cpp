@@ -206,9 +206,7 @@ Canvas Tower() {
 } // namespace
 
 Canvas TowerPiece(int col, int row) {
-    Canvas piece(kT, kT);
-    piece.BlitRegion(Tower(), col * kT, row * kT, kT, kT, 0, 0);
-    return piece;
+    return PieceOf(Tower(), col, row, kT);
 }
 
 } // namespace art
