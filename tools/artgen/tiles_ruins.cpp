@@ -17,7 +17,7 @@ constexpr int kFull = 4 * kCourse; // a wall's height where it runs on into the 
 // The wall's footprint on the ground: a horizontal wall covers ground rows
 // kFootTop..kFootBottom-1, a vertical one columns kFootLeft..kFootRight-1.
 constexpr int kFootTop = 34, kFootBottom = 45;
-constexpr int kFootLeft = 16, kFootRight = 32;
+constexpr int kFootLeft = 14, kFootRight = 34;
 
 // A block of the wall's front face; `hz` is the height above the ground, so
 // that the courses line up along a wall whatever its top does.
@@ -41,6 +41,8 @@ Color TopAt(int x, int y) {
     Color c = Scale(pal::stone::kLightWarmGreyCap, 0.88f + 0.16f * n);
     float moss = FractalNoise(static_cast<float>(x), static_cast<float>(y), 8.0f, 1304, kT);
     if (moss > 0.62f) c = Mix(c, pal::stone::kGreenGroundSheet2, 0.55f);
+    // the joints between the blocks of the top course
+    if (y % 12 == 0 || (x + 4) % 16 == 0) c = Scale(c, 0.78f);
     return c;
 }
 
