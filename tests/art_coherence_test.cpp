@@ -2,7 +2,9 @@
 // seam (also on the maps as they are laid out), tree crowns sit on their
 // trunks, doors are tall enough for the figures that walk through them,
 // the dirt has no regular dots, and the enemies' health bars, drawn at one
-// height over every enemy's cell, sit just above each enemy's head.
+// height over every enemy's cell, sit just above each enemy's head; the
+// ruins' walls run on across their joins and the watchtower has a door
+// and its light from the left and stands on blocked cells.
 #include "test_support.h"
 
 #include "data/map_format.h"
@@ -323,4 +325,85 @@ TEST(ArtCoherence, HealthBarSitsJustAboveEveryEnemy) {
                 EXPECT_LE(top, 38) << path << " cell " << col << "," << row;
             }
     }
+}
+
+// A broken wall runs on into the next cell at its full height: where one
+// piece joins east (or south) and the next joins west (or north), the two
+// border columns (rows) show the same stones, so a wall of any pieces
+// shows no step or gap at the cell border.
+TEST(ArtCoherence, RuinWallsRunOnAcrossTheirJoins) {
+    const Picture& sheet = Load("Grafik/Tileset2.png");
+    for (int a = 0; a < 16; ++a)
+        for (int b = 0; b < 16; ++b)
+            for (bool horizontal : {true, false}) {
+                int out = horizontal ? 2 : 4, in = horizontal ? 8 : 1;
+                if (!(a & out) || !(b & in)) continue;
+                int fa = tiles::kRuinWall + a, fb = tiles::kRuinWall + b;
+                int gaps = 0, painted = 0;
+                double across = 0, inside = 0;
+                for (int k = 0; k < kT; ++k) {
+                    // a1 a0 | b0 b1 across the border
+                    auto at = [&](int f, int d) {
+                        return horizontal ? std::pair{(f % 32) * kT + d, (f / 32) * kT + k}
+                                          : std::pair{(f % 32) * kT + k, (f / 32) * kT + d};
+                    };
+                    auto [a1x, a1y] = at(fa, kT - 2);
+                    auto [a0x, a0y] = at(fa, kT - 1);
+                    auto [b0x, b0y] = at(fb, 0);
+                    auto [b1x, b1y] = at(fb, 1);
+                    bool pa = sheet.Painted(a0x, a0y), pb = sheet.Painted(b0x, b0y);
+                    gaps += pa != pb;
+                    if (!pa || !pb || !sheet.Painted(a1x, a1y) || !sheet.Painted(b1x, b1y)) continue;
+                    ++painted;
+                    across += Diff(sheet.At(a0x, a0y), sheet.At(b0x, b0y));
+                    inside += (Diff(sheet.At(a1x, a1y), sheet.At(a0x, a0y)) +
+                               Diff(sheet.At(b0x, b0y), sheet.At(b1x, b1y))) / 2.0;
+                }
+                SCOPED_TRACE("ruin wall " + std::to_string(a) + (horizontal ? " | " : " / ") + std::to_string(b));
+                EXPECT_EQ(gaps, 0) << "the wall's outline steps at the border";
+                EXPECT_GT(painted, 10);
+                if (painted > 0) {
+                    // no more change across the border than a pixel inside
+                    EXPECT_LT((across - inside) / painted, 40) << "the stones change at the border";
+                }
+            }
+}
+
+// The watchtower's door is tall enough for the figures, and the tower is
+// lit from the left like every other picture: its shaft is brighter on the
+// left of its middle than on the right.
+TEST(ArtCoherence, WatchtowerHasADoorAndItsLightFromTheLeft) {
+    const Picture& sheet = Load("Grafik/Tileset2.png");
+    using namespace tiles;
+    EXPECT_GE(DoorHeight(sheet, kTower + 4 * 32 + 1, kTower + 5 * 32 + 1), FigureHeight());
+    long left = 0, right = 0;
+    for (int y = 0; y < kT; ++y) // the shaft's middle, between battlements and door
+        for (int x = 0; x < kT; ++x) {
+            left += Luma(TilePixel(sheet, kTower + 3 * 32 + 0, x, y));
+            right += Luma(TilePixel(sheet, kTower + 3 * 32 + 2, kT - 1 - x, y));
+        }
+    EXPECT_GT(left, right * 11 / 10);
+}
+
+// Figures must not walk into the watchtower: every overhead piece of its
+// body stands over an obstacle, and its foot is an object, on every map
+// that raises it.
+TEST(ArtCoherence, WatchtowerStandsOnBlockedCells) {
+    int towers = 0;
+    for (const auto& [name, m] : GameMaps())
+        for (int x = 0; x < m.w; ++x)
+            for (int y = 0; y < m.h; ++y)
+                for (int layer : {2, 3}) {
+                    if (m.Sheet(x, y, layer) != tiles::kSheetObjects) continue;
+                    int f = m.Tile(x, y, layer), row = (f - tiles::kTower) / 32, col = (f - tiles::kTower) % 32;
+                    if (f < tiles::kTower || row > 5 || col > 2) continue;
+                    if (layer == 3) {
+                        ++towers;
+                        EXPECT_NE(m.Tile(x, y, 2), 0) << name << " " << x << "," << y << ": the tower over a free cell";
+                        EXPECT_LE(row, 3) << name << " " << x << "," << y;
+                    } else {
+                        EXPECT_GE(row, 4) << name << " " << x << "," << y << ": the tower's body in the object layer";
+                    }
+                }
+    EXPECT_GT(towers, 0);
 }

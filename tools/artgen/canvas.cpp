@@ -252,4 +252,10 @@ Canvas FromPixmap(const Pixmap& pm) {
     return c;
 }
 
+Canvas PieceOf(const Canvas& whole, int col, int row, int size) {
+    Canvas piece(size, size);
+    piece.BlitRegion(whole, col * size, row * size, size, size, 0, 0);
+    return piece;
+}
+
 } // namespace art

@@ -65,6 +65,10 @@ class Canvas {
     std::vector<uint8_t> painted_;
 };
 
+// The size x size piece of a larger picture at column col, row row: how
+// objects bigger than a cell are cut into tiles.
+Canvas PieceOf(const Canvas& whole, int col, int row, int size);
+
 // Reads a picture painted on the white mask back into a canvas.
 Canvas FromPixmap(const Pixmap& pm);
 

@@ -61,6 +61,7 @@ constexpr int kDetailPebbles = 578;
 constexpr int kDetailTuft = 579;
 constexpr int kDetailLeaves = 580;
 constexpr int kDetailPuddle = 581;
+constexpr int kOldFlagstones = 582; // 582 whole, 583 broken and mossy, 584 a few slabs in the grass
 
 // ---- Tileset2 (sheet 1): objects (layer 2, blocking) and overhead parts (layer 3)
 constexpr int kBush = 1;
@@ -124,5 +125,17 @@ constexpr int kGatePillarRight = 389;
 constexpr int kMineFace = 416; // 416..418 top row, 448..450 bottom row
 constexpr int kSpoilHeap = 419;
 constexpr int kOreCart = 420;
+
+// the old ruins: broken stone walls, + joins like the garden wall (480..495),
+// a pillar's stump, a column lying two cells long (left 497, right 498) and
+// a heap of cut blocks
+constexpr int kRuinWall = 480;
+constexpr int kBrokenPillar = 496;
+constexpr int kFallenColumn = 497;
+constexpr int kRuinRubble = 499;
+
+// the watchtower, 3 cells wide and 6 high: frame kTower + row * 32 + col;
+// rows 0..3 overhead, rows 4 and 5 (with the door) objects
+constexpr int kTower = 544;
 
 } // namespace tiles

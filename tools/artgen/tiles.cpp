@@ -4,6 +4,8 @@
 #include "canvas.h"
 #include "tile_ids.h"
 #include "tiles_mine.h"
+#include "tiles_ruins.h"
+#include "tiles_tower.h"
 
 #include <algorithm>
 #include <cmath>
@@ -1088,6 +1090,7 @@ Pixmap GroundSheet() {
     s.Put(kDetailTuft, DetailTile(2));
     s.Put(kDetailLeaves, DetailTile(3));
     s.Put(kDetailPuddle, DetailTile(4));
+    for (int k = 0; k < 3; ++k) s.Put(kOldFlagstones + k, OldFlagstones(k));
     return s.Finish();
 }
 
@@ -1144,6 +1147,13 @@ Pixmap ObjectSheet() {
         for (int col = 0; col < 3; ++col) s.Put(kMineFace + row * kCols + col, MineFacePiece(col, row));
     s.Put(kSpoilHeap, SpoilHeap());
     s.Put(kOreCart, OreCart());
+    for (int j = 0; j < 16; ++j) s.Put(kRuinWall + j, RuinWall(j));
+    s.Put(kBrokenPillar, BrokenPillar());
+    s.Put(kFallenColumn, FallenColumnPiece(0));
+    s.Put(kFallenColumn + 1, FallenColumnPiece(1));
+    s.Put(kRuinRubble, RuinRubble());
+    for (int row = 0; row < kTowerRows; ++row)
+        for (int col = 0; col < kTowerCols; ++col) s.Put(kTower + row * kCols + col, TowerPiece(col, row));
     return s.Finish();
 }
 

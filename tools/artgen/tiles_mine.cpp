@@ -129,9 +129,7 @@ Canvas MineFace() {
 } // namespace
 
 Canvas MineFacePiece(int col, int row) {
-    Canvas piece(kT, kT);
-    piece.BlitRegion(MineFace(), col * kT, row * kT, kT, kT, 0, 0);
-    return piece;
+    return PieceOf(MineFace(), col, row, kT);
 }
 
 // Broken rock from the tunnels, dumped beside the opening: a low mound of
