@@ -1,6 +1,6 @@
 // Vessara-Demo: the game in a window. It runs in the game folder beside the
 // program, wherever it is started from. One option: --frame-log FILE writes
-// each frame's interval and work time (ms) to FILE, to measure the pacing.
+// each frame's interval, work time and present time (ms) to FILE, to measure the pacing.
 #include "media/media.h"
 #include "media/picture_batch.h"
 #include "shell/shell.h"

@@ -200,15 +200,15 @@ void FlipFrame(int sync) {
     }
     media::ApplyPendingClear();
     SDL_RenderFlush(g_renderer);
+    uint64_t presentStart = SDL_GetPerformanceCounter();
     P().Present(g_frame);
     media::NextFrameForInput();
     g_workStart = SDL_GetPerformanceCounter();
     if (g_frameLog) {
+        double ms = 1000.0 / (double)SDL_GetPerformanceFrequency();
         if (g_lastPresent != 0)
-            fprintf(g_frameLog, "%.3f %.3f\n",
-                    (double)(g_workStart - g_lastPresent) * 1000.0 /
-                        (double)SDL_GetPerformanceFrequency(),
-                    g_lastWorkMs);
+            fprintf(g_frameLog, "%.3f %.3f %.3f\n", (double)(g_workStart - g_lastPresent) * ms,
+                    g_lastWorkMs, (double)(g_workStart - presentStart) * ms);
         g_lastPresent = g_workStart;
     }
 }
