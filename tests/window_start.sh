@@ -29,8 +29,8 @@ if printf '%s' "$err" | grep -q "Vessara-Demo: .*:"; then
   printf '%s\n' "$err" | grep "Vessara-Demo:" | grep -v "no sound device" && exit 1
 fi
 echo "window started from / and closed cleanly"
-# --frame-log: a line per frame, interval and work time in ms.
-lines=$(awk 'NF == 2 && $1 >= 0 && $2 >= 0 { n++ } END { print n + 0 }' "$LOG")
+# --frame-log: a line per frame, interval, work and present time in ms.
+lines=$(awk 'NF == 3 && $1 >= 0 && $2 >= 0 && $3 >= 0 { n++ } END { print n + 0 }' "$LOG")
 total=$(wc -l < "$LOG")
 rm -f "$LOG"
 [ "$lines" -ge 10 ] && [ "$lines" -eq "$total" ] || { echo "frame log: $lines good lines of $total"; exit 1; }
