@@ -1,6 +1,7 @@
 // The window backend: a real window on the player's display, showing the
-// frame in memory through one streaming texture of SDL's renderer
-// (accelerated where it can), sound through SDL_mixer and the real clock.
+// frame in memory through the window's own surface (X11) or one streaming
+// texture of SDL's renderer (elsewhere), sound through SDL_mixer and the
+// real clock.
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/platform.h"
@@ -35,6 +36,18 @@ class WindowBackend : public Platform {
                                               SDL_WINDOWPOS_CENTERED, width, height, 0);
         if (!window)
             throw PlatformError("SDL", std::string("cannot open the window: ") + SDL_GetError());
+        window_ = window;
+        // Under X11 the window's own shared-memory surface takes the frame
+        // with one copy; left to itself SDL puts a texture renderer behind
+        // that surface, which with Mesa's software GL (a virtual display,
+        // a machine without a GPU driver) makes a present four times as
+        // slow and its time uneven. A user's SDL_FRAMEBUFFER_ACCELERATION
+        // still decides.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver && strcmp(driver, "x11") == 0)
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        if (SDL_GetWindowSurface(window)) return window;
+        // Elsewhere (Wayland) the frame goes through a streaming texture.
         renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
         if (!renderer_) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
         if (!renderer_)
@@ -52,10 +65,22 @@ class WindowBackend : public Platform {
         if (renderer_) SDL_DestroyRenderer(renderer_); // takes its textures along
         renderer_ = nullptr;
         screen_ = nullptr;
+        window_ = nullptr;
     }
     void StartSound() override { InitSound(); }
 
     void Present(SDL_Surface* frame) override {
+        if (!renderer_) {
+            // Asked for anew each time: the surface changes with the window.
+            SDL_Surface* out = SDL_GetWindowSurface(window_);
+            if (!out || out->w != frame->w || out->h != frame->h) return;
+            if (SDL_LockSurface(out) != 0) return;
+            SDL_ConvertPixels(frame->w, frame->h, frame->format->format, frame->pixels,
+                              frame->pitch, out->format->format, out->pixels, out->pitch);
+            SDL_UnlockSurface(out);
+            SDL_UpdateWindowSurface(window_);
+            return;
+        }
         SDL_UpdateTexture(screen_, nullptr, frame->pixels, frame->pitch);
         SDL_RenderCopy(renderer_, screen_, nullptr, nullptr);
         SDL_RenderPresent(renderer_);
@@ -86,6 +111,7 @@ class WindowBackend : public Platform {
     bool MaySkipDrawing() override { return false; }
 
   private:
+    SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* screen_ = nullptr;
 };
