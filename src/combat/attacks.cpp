@@ -83,23 +83,8 @@ void BowShot(TWaffe* w) {
     w->Pause = (uint16_t)Roll(w->Pause1, w->Pause2);
     int32_t now = Millis();
     if (!KeyIsDown(kAttackKey) || now - w->Start < w->Pause) return;
-    int tx = FloatToInt(p.px), ty = FloatToInt(p.py);
-    switch (p.Richtung) {
-    case 1:
-        ty = FloatToInt(p.py - 1);
-        break;
-    case 2:
-        tx = FloatToInt(p.px + 1);
-        break;
-    case 3:
-        ty = FloatToInt(p.py + 1);
-        break;
-    case 4:
-        tx = FloatToInt(p.px - 1);
-        break;
-    default:
-        break;
-    }
+    int d = p.Richtung <= kDirLeft ? (int)p.Richtung : 0;
+    int tx = FloatToInt(p.px + (float)kDirDx[d]), ty = FloatToInt(p.py + (float)kDirDy[d]);
     if (p.Richtung >= 1 && p.Richtung <= 4 && Map.Inside(tx, ty) && MapTiles(tx, ty, 2) == 0) {
         p.AngriffAnimationVar = p.AngriffAnimationVar ? 0 : 1;
         p.Start = now;

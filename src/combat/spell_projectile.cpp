@@ -32,14 +32,13 @@ void LaunchSpellProjectile(TZauber* z) {
     if (z->Aufgeladen != 1) return;
     TCharakter& p = *Player;
     if (z->Zeichnen == 0 && p.MP >= z->BenoetigteMP && p.aa == 0 && KeyIsDown(kAttackKey)) {
-        static const int dx[5] = {0, 0, 1, 0, -1}, dy[5] = {0, -1, 0, 1, 0};
         int d = p.Richtung;
         bool heading = d >= kDirUp && d <= kDirLeft;
-        if (heading && CellFree(FloatToInt(p.px + dx[d]), FloatToInt(p.py + dy[d]))) {
+        if (heading && CellFree(FloatToInt(p.px + kDirDx[d]), FloatToInt(p.py + kDirDy[d]))) {
             p.AngriffAnimationVar = p.AngriffAnimationVar ? 0 : 1;
             p.Start = Millis();
-            z->x = p.px + (float)dx[d];
-            z->y = p.py + (float)dy[d];
+            z->x = p.px + (float)kDirDx[d];
+            z->y = p.py + (float)kDirDy[d];
             z->Reichweite = 0;
             p.MP -= z->BenoetigteMP;
             z->Ladung = 0;

@@ -101,10 +101,9 @@ void Heal(TZauber* z) {
 // heading, and a player who only turned has none to speak of).
 void FrontTile(int& tx, int& ty) {
     const TCharakter& p = *Player;
-    static const int dx[5] = {0, 0, 1, 0, -1}, dy[5] = {0, -1, 0, 1, 0};
     int d = TouchHeading();
-    tx = FloatToInt(p.px + (float)dx[d]);
-    ty = FloatToInt(p.py + (float)dy[d]);
+    tx = FloatToInt(p.px + (float)kDirDx[d]);
+    ty = FloatToInt(p.py + (float)kDirDy[d]);
 }
 
 void Summon(TZauber* z) {

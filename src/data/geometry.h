@@ -12,6 +12,8 @@ constexpr int kTilesetFrames = 768;
 
 // Richtung and Move: the direction a figure walks or looks.
 enum Direction : uint8_t { kDirNone = 0, kDirUp = 1, kDirRight = 2, kDirDown = 3, kDirLeft = 4 };
+// The cell offset of one step along a Direction (none: no offset).
+constexpr int kDirDx[5] = {0, 0, 1, 0, -1}, kDirDy[5] = {0, -1, 0, 1, 0};
 
 // SFrame: the first cell of a facing in a twelve-cell figure strip (three
 // cells per facing).
