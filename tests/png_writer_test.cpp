@@ -13,23 +13,6 @@ int ColourType(const std::string& path) {
     return f ? (unsigned char)head[25] : -1;
 }
 
-Pixmap Picture(int w, int h, uint32_t (*fn)(int, int)) {
-    Pixmap pm;
-    pm.width = w;
-    pm.height = h;
-    pm.rgba.resize((size_t)w * h * 4);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            uint32_t c = fn(x, y);
-            uint8_t* p = &pm.rgba[((size_t)y * w + x) * 4];
-            p[0] = (uint8_t)(c >> 24);
-            p[1] = (uint8_t)(c >> 16);
-            p[2] = (uint8_t)(c >> 8);
-            p[3] = (uint8_t)c;
-        }
-    return pm;
-}
-
 // Writes, reads back and compares every byte; returns the colour type.
 int RoundTrip(const Pixmap& pm, const char* name) {
     std::string path = (testsupport::ScratchDir() / name).string();
@@ -47,14 +30,14 @@ int RoundTrip(const Pixmap& pm, const char* name) {
 TEST(PngWriter, FewColoursGoToAPaletteWithTheirAlpha) {
     // 256 colours exactly, half of them partly or fully transparent, the
     // transparent ones not first in the picture.
-    Pixmap pm = Picture(64, 64, [](int x, int y) -> uint32_t {
+    Pixmap pm = testsupport::MakePixmap(64, 64, [](int x, int y) -> uint32_t {
         uint32_t i = (uint32_t)((x + y * 64) % 256);
         uint32_t alpha = i < 128 ? 255u : (i * 7) % 256;
         return ((i * 0x010305u) << 8 & 0xFFFFFF00u) | alpha;
     });
     EXPECT_EQ(RoundTrip(pm, "palette.png"), 3);
     // One colour without transparency: a palette without tRNS.
-    EXPECT_EQ(RoundTrip(Picture(5, 3, [](int, int) -> uint32_t { return 0x204080FFu; }),
+    EXPECT_EQ(RoundTrip(testsupport::MakePixmap(5, 3, [](int, int) -> uint32_t { return 0x204080FFu; }),
                         "one.png"),
               3);
 }
@@ -65,9 +48,9 @@ TEST(PngWriter, ManyColoursKeepRgbOrRgba) {
         uint32_t i = (uint32_t)(x + y * 17);
         return i < 257 ? (i << 8 | 0xFF) : 0x000000FFu;
     };
-    EXPECT_EQ(RoundTrip(Picture(17, 17, many), "opaque.png"), 2);
+    EXPECT_EQ(RoundTrip(testsupport::MakePixmap(17, 17, many), "opaque.png"), 2);
     auto seeThrough = [](int x, int y) -> uint32_t {
         return (uint32_t)(x * 9 + y * 300) << 8 | (uint32_t)(x * 16 + y);
     };
-    EXPECT_EQ(RoundTrip(Picture(17, 16, seeThrough), "rgba.png"), 6);
+    EXPECT_EQ(RoundTrip(testsupport::MakePixmap(17, 16, seeThrough), "rgba.png"), 6);
 }

@@ -14,8 +14,8 @@ namespace testsupport {
 void EnsureHeadlessWindow();
 // A fresh scratch folder for this test.
 std::filesystem::path ScratchDir();
-// Writes a PNG filled by fn(x, y) -> 0xRRGGBBAA.
-template <class F> std::string WritePng(const std::string& name, int w, int h, F fn) {
+// A w x h picture filled by fn(x, y) -> 0xRRGGBBAA.
+template <class F> Pixmap MakePixmap(int w, int h, F fn) {
     Pixmap pm;
     pm.width = w;
     pm.height = h;
@@ -29,6 +29,11 @@ template <class F> std::string WritePng(const std::string& name, int w, int h, F
             p[2] = (uint8_t)(c >> 8);
             p[3] = (uint8_t)c;
         }
+    return pm;
+}
+// Writes a PNG filled by fn(x, y) -> 0xRRGGBBAA.
+template <class F> std::string WritePng(const std::string& name, int w, int h, F fn) {
+    Pixmap pm = MakePixmap(w, h, fn);
     std::filesystem::path full = ScratchDir() / std::filesystem::u8path(name);
     std::filesystem::create_directories(full.parent_path());
     std::string path = full.string();
