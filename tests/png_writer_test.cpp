@@ -37,9 +37,10 @@ TEST(PngWriter, FewColoursGoToAPaletteWithTheirAlpha) {
     });
     EXPECT_EQ(RoundTrip(pm, "palette.png"), 3);
     // One colour without transparency: a palette without tRNS.
-    EXPECT_EQ(RoundTrip(testsupport::MakePixmap(5, 3, [](int, int) -> uint32_t { return 0x204080FFu; }),
-                        "one.png"),
-              3);
+    EXPECT_EQ(
+        RoundTrip(testsupport::MakePixmap(5, 3, [](int, int) -> uint32_t { return 0x204080FFu; }),
+                  "one.png"),
+        3);
 }
 
 TEST(PngWriter, ManyColoursKeepRgbOrRgba) {
