@@ -215,7 +215,7 @@ bool FillSheet(media::Sheet* sh, const std::string& p, bool masked, uint32_t mas
             if (n == sh->cellH && y0 / sh->cellH < sh->rows)
                 CutBand(sh, px, y0 / sh->cellH, masked, mask);
         },
-        err, false);
+        err);
 }
 
 // Reads a picture file and cuts it; cellW 0 keeps the whole picture as one

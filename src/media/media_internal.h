@@ -37,22 +37,21 @@ void ShutdownSound();
 std::string PathOf(const Str& path);
 // Adds a file to OpenedFiles.
 void NoteOpened(const std::string& path);
-// Decodes a PNG file into 4-byte pixels, rows of the picture's width:
-// bytes R, G, B, A, or with bgra the frame's ARGB8888 words. alloc(w, h)
-// gives the memory to fill. On failure returns false with the reason. note
-// adds the file to OpenedFiles (only the main thread may).
-bool DecodePNG(const std::string& utf8path, bool bgra,
-               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err,
-               bool note = true);
+// Decodes a PNG file into 4-byte pixels, bytes R, G, B, A, rows of the
+// picture's width; alloc(w, h) gives the memory to fill. Notes the file as
+// opened. On failure returns false with the reason.
+bool DecodePNG(const std::string& utf8path, const std::function<uint8_t*(int w, int h)>& alloc,
+               std::string& err);
 // Decodes a PNG as the frame's ARGB8888 words, bandH rows at a time:
 // onSize(w, h) is asked first (false stops the decoding: the picture is not
 // what was expected), then onBand(px, y0, n) gets rows y0 .. y0 + n - 1, n =
 // bandH but for the last band, in a buffer it may change. false with the
-// reason on failure.
+// reason on failure. It may run on the picture loader's thread, so it does
+// not note the file: the header read before it did.
 bool DecodePNGBands(const std::string& utf8path, int bandH,
                     const std::function<bool(int w, int h)>& onSize,
                     const std::function<void(uint32_t* px, int y0, int n)>& onBand,
-                    std::string& err, bool note = true);
+                    std::string& err);
 // Reads only a PNG's header: its size, refused like DecodePNG refuses it.
 // Notes the file as opened.
 bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err);

@@ -183,25 +183,24 @@ bool ReadPNG(const std::string& utf8path, bool bgra, const PixelSink& sink, int&
 } // namespace
 
 namespace media {
-bool DecodePNG(const std::string& utf8path, bool bgra,
-               const std::function<uint8_t*(int w, int h)>& alloc, std::string& err,
-               bool note) {
+bool DecodePNG(const std::string& utf8path, const std::function<uint8_t*(int w, int h)>& alloc,
+               std::string& err) {
     int w = 0, h = 0;
     PixelSink sink;
     sink.alloc = alloc;
-    return ReadPNG(utf8path, bgra, sink, w, h, err, note);
+    return ReadPNG(utf8path, false, sink, w, h, err, true);
 }
 
 bool DecodePNGBands(const std::string& utf8path, int bandH,
                     const std::function<bool(int w, int h)>& onSize,
                     const std::function<void(uint32_t* px, int y0, int n)>& onBand,
-                    std::string& err, bool note) {
+                    std::string& err) {
     int w = 0, h = 0;
     PixelSink sink;
     sink.bandH = bandH;
     sink.onSize = onSize;
     sink.onBand = onBand;
-    return ReadPNG(utf8path, true, sink, w, h, err, note);
+    return ReadPNG(utf8path, true, sink, w, h, err, false);
 }
 
 bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err) {
@@ -212,7 +211,7 @@ bool ReadPNGSize(const std::string& utf8path, int& w, int& h, std::string& err) 
 bool LoadPixmapPNG(const std::string& utf8path, Pixmap& out, std::string& err) {
     out = Pixmap();
     bool ok = media::DecodePNG(
-        utf8path, false,
+        utf8path,
         [&](int w, int h) {
             out.width = w;
             out.height = h;
@@ -282,8 +281,8 @@ bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level)
     const bool opaque = firstSeeThrough >= (size_t)pm.width * pm.height * 4;
     // volatile: read after setjmp.
     volatile const int type = paletted ? PNG_COLOR_TYPE_PALETTE
-                     : opaque ? PNG_COLOR_TYPE_RGB
-                              : PNG_COLOR_TYPE_RGB_ALPHA;
+                              : opaque ? PNG_COLOR_TYPE_RGB
+                                       : PNG_COLOR_TYPE_RGB_ALPHA;
     FilePtr f(fopen(utf8path.c_str(), "wb"));
     if (!f) return false;
     PngReport report;
@@ -307,8 +306,7 @@ bool SavePixmapPNGUtf8(const Pixmap& pm, const std::string& utf8path, int level)
     } else {
         // No Paeth filter: its rows take several times longer to read back
         // than the others, for files a few percent smaller.
-        png_set_filter(png, PNG_FILTER_TYPE_BASE,
-                       PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
     }
     png_set_IHDR(png, info, pm.width, pm.height, 8, type, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
