@@ -111,6 +111,25 @@ TEST_F(CombatFilesTest, UnknownTypeAndBadSpeedAreRefused) {
     }
 }
 
+TEST_F(CombatFilesTest, EnemiesWithOneAttackShareItsSoundUntilTheFileIsWrittenAnew) {
+    WriteFile("Data/Gegner/Gegner.txt", Enemy(1, 1, 0, 3, 4) + Enemy(2, 1, 0, 5, 6));
+    LoadEnemyFile();
+    std::vector<TGegner*> e = EnemyList->ToVector();
+    ASSERT_EQ(e.size(), 2u);
+    ASSERT_NE(e[0]->Attacke->Sound, nullptr);
+    EXPECT_EQ(e[0]->Attacke->Sound, e[1]->Attacke->Sound);
+    // Each still plays it on a channel of its own.
+    EXPECT_NE(e[0]->Attacke->SoundChannel, e[1]->Attacke->SoundChannel);
+    // A sound file written anew is read anew: broken, it is refused by name.
+    WriteFile("Sound/Biss.wav", "RIFF----WAVEnot a sound");
+    try {
+        LoadEnemyWeapon(1);
+        FAIL() << "the broken sound was taken from the cache";
+    } catch (const DataError& err) {
+        EXPECT_NE(std::string(err.what()).find("Sound/Biss.wav"), std::string::npos) << err.what();
+    }
+}
+
 namespace {
 // The error loading the catalogue gives: "WHERE: REASON", or "" if it loads.
 template <class F> std::string ErrorOf(F load) {

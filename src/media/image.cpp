@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <sys/stat.h>
 #include <utility>
 
 #if defined(__SSE2__)
@@ -98,16 +97,12 @@ std::map<std::string, media::Sheet*>& Sheets() {
 }
 
 std::string FileKey(const std::string& p, int flags) {
-    struct stat st;
-    if (stat(p.c_str(), &st) != 0) return std::string();
+    std::string k = media::FileStamp(p);
+    if (k.empty()) return k;
     const auto& d = media::State();
-    std::string k = p;
     // The mask colour matters only to masked pictures.
     bool masked = (flags & 1) != 0;
-    for (long long v : {(long long)st.st_size, (long long)st.st_mtim.tv_sec,
-                        (long long)st.st_mtim.tv_nsec, (long long)masked,
-                        (long long)(masked ? d.maskR : 0), (long long)(masked ? d.maskG : 0),
-                        (long long)(masked ? d.maskB : 0)})
+    for (int v : {(int)masked, masked ? d.maskR : 0, masked ? d.maskG : 0, masked ? d.maskB : 0})
         k += "|" + std::to_string(v);
     return k;
 }
@@ -134,7 +129,8 @@ void CoverRow(uint32_t* row, int n, bool masked, uint32_t mask, uint32_t& orA, u
         o = _mm_or_si128(o, al);
         a = _mm_and_si128(a, al);
         __m128i t = _mm_add_epi32(al, minus1); // -1..254
-        part = _mm_or_si128(part, _mm_and_si128(_mm_cmpgt_epi32(t, minus1), _mm_cmplt_epi32(t, top)));
+        part =
+            _mm_or_si128(part, _mm_and_si128(_mm_cmpgt_epi32(t, minus1), _mm_cmplt_epi32(t, top)));
     }
     alignas(16) uint32_t ov[4], av[4], pv[4];
     _mm_store_si128((__m128i*)ov, o);
@@ -230,9 +226,8 @@ media::Sheet* ReadSheet(const std::string& p, int cellW, int cellH, int flags) {
     if (!media::ReadPNGSize(p, w, h, err)) throw DataError(p, err);
     media::Sheet* sh = NewSheet(p, w, h, cellW, cellH);
     if (media::PictureBatchOpen())
-        media::DeferPicture(sh, p, [sh, p, masked, mask](std::string& e) {
-            FillSheet(sh, p, masked, mask, e);
-        });
+        media::DeferPicture(
+            sh, p, [sh, p, masked, mask](std::string& e) { FillSheet(sh, p, masked, mask, e); });
     else if (!FillSheet(sh, p, masked, mask, err))
         throw DataError(p, err);
     return sh;
@@ -247,7 +242,8 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     std::string key;
     if (!file.empty()) {
         key = file;
-        for (int v : {cellW, cellH, first, count, flags, (int)whole}) key += "|" + std::to_string(v);
+        for (int v : {cellW, cellH, first, count, flags, (int)whole})
+            key += "|" + std::to_string(v);
         auto it = Loaded().find(key);
         if (it != Loaded().end()) {
             media::NoteOpened(p);
@@ -257,9 +253,9 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     if (!whole && (cellW <= 0 || cellH <= 0 || count <= 0 || first < 0))
         throw DataError(p, "invalid cell size or count requested");
     std::string sheetKey = file.empty() ? std::string()
-                           : whole      ? file + "|whole"
-                                        : file + "|" + std::to_string(cellW) + "x" +
-                                         std::to_string(cellH);
+                           : whole
+                               ? file + "|whole"
+                               : file + "|" + std::to_string(cellW) + "x" + std::to_string(cellH);
     media::Sheet* sh = nullptr;
     if (!sheetKey.empty()) {
         auto it = Sheets().find(sheetKey);
@@ -281,10 +277,10 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     int cells = sh->cols * sh->rows;
     if (cells < first + count)
         throw DataError(p, "picture of " + std::to_string(sh->fileW) + " x " +
-                                std::to_string(sh->fileH) + " holds " + std::to_string(cells) +
-                                " cells of " + std::to_string(cellW) + " x " +
-                                std::to_string(cellH) + ", " + std::to_string(first + count) +
-                                " needed");
+                               std::to_string(sh->fileH) + " holds " + std::to_string(cells) +
+                               " cells of " + std::to_string(cellW) + " x " +
+                               std::to_string(cellH) + ", " + std::to_string(first + count) +
+                               " needed");
     auto* img = new Image;
     img->width = cellW;
     img->height = cellH;
@@ -375,7 +371,7 @@ void DrawImageFrame(Image* img, double x, double y, int frame) {
     if (!img) throw DataError("image", "drawing an image that was never loaded");
     if (frame < 0 || frame >= (int)img->cells.size())
         throw DataError(img->path, "frame " + std::to_string(frame) + " drawn, the picture has " +
-                                        std::to_string(img->cells.size()) + " frames");
+                                       std::to_string(img->cells.size()) + " frames");
     if (DrawingSkipped()) return;
     media::WaitForSheet(img->sheet);
     const media::Sheet& sh = *img->sheet;

@@ -35,6 +35,10 @@ void HandleEvent(const SDL_Event& e);
 void InitSound();
 void ShutdownSound();
 std::string PathOf(const Str& path);
+// The path with the file's size and modification time, for caches of what
+// was loaded from it: a file written anew gets a new stamp. Empty when the
+// file cannot be found.
+std::string FileStamp(const std::string& path);
 // Adds a file to OpenedFiles.
 void NoteOpened(const std::string& path);
 // Decodes a PNG file into 4-byte pixels, bytes R, G, B, A, rows of the

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 struct FileCloser {
@@ -27,6 +28,16 @@ static std::vector<std::string>& OpenedList() {
     static std::vector<std::string> files;
     return files;
 }
+std::string FileStamp(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return std::string();
+    std::string k = path;
+    for (long long v :
+         {(long long)st.st_size, (long long)st.st_mtim.tv_sec, (long long)st.st_mtim.tv_nsec})
+        k += "|" + std::to_string(v);
+    return k;
+}
+
 void NoteOpened(const std::string& path) {
     auto& l = OpenedList();
     for (const std::string& f : l)
