@@ -23,9 +23,19 @@ namespace fs = std::filesystem;
 
 namespace {
 const FuzzTarget* g_target = nullptr;
+fs::path g_scratch;
+
+// The fuzzer is restarted every few thousand inputs, each time with a new
+// scratch copy of the game folder (tens of MB): each run takes its own
+// along when it ends, or a long run fills the disk.
+void RemoveScratch() {
+    std::error_code ec;
+    if (!g_scratch.empty()) fs::remove_all(g_scratch, ec);
+}
 
 [[noreturn]] void Die(const std::string& why) {
     fprintf(stderr, "vessara-fuzz: %s\n", why.c_str());
+    RemoveScratch();
     std::_Exit(2);
 }
 } // namespace
@@ -40,8 +50,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fs::path scratch = fs::temp_directory_path() / ("vessara-fuzz-" + std::to_string(getpid()));
     std::error_code ec;
     fs::remove_all(scratch, ec);
+    g_scratch = scratch;
+    atexit(RemoveScratch);
     fs::copy(from, scratch, fs::copy_options::recursive, ec);
-    if (ec) Die("cannot copy the game folder " + from.string() + ": " + ec.message());
+    if (ec) {
+        Die("cannot copy the game folder " + from.string() + ": " + ec.message());
+    }
     if (!ChangeDirectory(scratch.string())) Die("cannot enter " + scratch.string());
     SelectBackend(Backend::Headless);
     try {
