@@ -26,6 +26,9 @@ Json PlayerJson() {
     j.Set("HPMax", Json::Int(p.HPMax));
     j.Set("MP", Json::Num(p.MP));
     j.Set("MPMax", Json::Int(p.MPMax));
+    // The bounds of his magic roll, which every spell hit adds.
+    j.Set("MagieSchaden1", Json::Num(p.MagieSchaden1));
+    j.Set("MagieSchaden2", Json::Num(p.MagieSchaden2));
     j.Set("Level", Json::Int(p.Level));
     j.Set("Angegriffen", Json::Int(p.Angegriffen));
     j.Set("EffektVar", Json::Int(p.EffektVar));
