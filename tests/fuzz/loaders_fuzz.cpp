@@ -76,6 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!g_target->file.empty()) {
         std::ofstream out(fs::u8path(g_target->file), std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), (std::streamsize)bytes.size());
+        // Unwritten (a full disk), the load would read the last input again
+        // and again: the run stops instead of fuzzing nothing.
+        out.close();
+        if (!out) Die("cannot write the input to " + g_target->file);
     }
     try {
         g_target->run(bytes);
