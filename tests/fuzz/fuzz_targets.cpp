@@ -26,9 +26,34 @@ void Map(const std::string& bytes) {
     if (ParseMap(bytes, m).empty()) (void)CheckMapCells(m);
 }
 
+// The NPCs of the last input, freed, and the one being read when a load
+// stopped (it is not in the list yet): an NPC with its speech holds a few
+// KB, which over the inputs between two restarts came near the memory limit.
+void FreeNpc(TCharakter* n) {
+    delete n->EffektList;
+    delete n;
+}
+
+void FreeNpcs() {
+    if (!NpcList) return;
+    for (TCharakter* n : *NpcList) FreeNpc(n);
+    delete NpcList;
+    NpcList = nullptr;
+    CurrentNpc = nullptr;
+}
+
 void Npcs(const std::string&) {
-    Fresh(NpcList);
-    LoadNpcFile();
+    FreeNpcs();
+    NpcList = new TList<TCharakter*>;
+    try {
+        LoadNpcFile();
+    } catch (const FatalError&) {
+        bool listed = false;
+        for (TCharakter* n : *NpcList) listed = listed || n == CurrentNpc;
+        if (CurrentNpc && !listed) FreeNpc(CurrentNpc);
+        CurrentNpc = nullptr;
+        throw;
+    }
 }
 
 // The enemies of the last input, freed with their attacks and spells: an
