@@ -106,34 +106,6 @@ void ShutdownSound() {
 
 namespace {
 // Reads and checks one WAV file; the mixer's copy is made when it is open.
-Sound* DecodeSoundFile(const std::string& p);
-} // namespace
-
-Sound* LoadSoundFile(const Str& path, int /*flags*/) {
-    std::string p = media::PathOf(path);
-    // Every enemy with the same attack names the same sound: each file is
-    // read and decoded once (until it is written anew), and its sound shared
-    // (a sound never changes once loaded; each holder plays it on a channel
-    // of its own).
-    static std::map<std::string, Sound*> loaded;
-    std::string key = media::FileStamp(p);
-    auto it = key.empty() ? loaded.end() : loaded.find(key);
-    if (it == loaded.end()) {
-        Sound* s = DecodeSoundFile(p);
-        if (!key.empty()) loaded[key] = s;
-        return s;
-    }
-    Sound* s = it->second;
-    media::NoteOpened(p);
-    // Loaded while no mixer was open: the mixer's copy is made now.
-    if (g_mixerOpen && !s->chunk) {
-        std::unique_ptr<Sound> fresh(DecodeSoundFile(p));
-        s->chunk = fresh->chunk;
-    }
-    return s;
-}
-
-namespace {
 Sound* DecodeSoundFile(const std::string& p) {
     std::string bytes;
     if (!ReadWholeFile(p, bytes)) throw DataError(p, "cannot open sound file");
@@ -173,6 +145,30 @@ Sound* DecodeSoundFile(const std::string& p) {
     return s;
 }
 } // namespace
+
+Sound* LoadSoundFile(const Str& path, int /*flags*/) {
+    std::string p = media::PathOf(path);
+    // Every enemy with the same attack names the same sound: each file is
+    // read and decoded once (until it is written anew), and its sound shared
+    // (a sound never changes once loaded; each holder plays it on a channel
+    // of its own).
+    static std::map<std::string, Sound*> loaded;
+    std::string key = media::FileStamp(p);
+    auto it = key.empty() ? loaded.end() : loaded.find(key);
+    if (it == loaded.end()) {
+        Sound* s = DecodeSoundFile(p);
+        if (!key.empty()) loaded[key] = s;
+        return s;
+    }
+    Sound* s = it->second;
+    media::NoteOpened(p);
+    // Loaded while no mixer was open: the mixer's copy is made now.
+    if (g_mixerOpen && !s->chunk) {
+        std::unique_ptr<Sound> fresh(DecodeSoundFile(p));
+        s->chunk = fresh->chunk;
+    }
+    return s;
+}
 
 double SoundLengthMs(const Sound* s) {
     return s ? s->lengthMs : 0;

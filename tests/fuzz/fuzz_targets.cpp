@@ -26,70 +26,49 @@ void Map(const std::string& bytes) {
     if (ParseMap(bytes, m).empty()) (void)CheckMapCells(m);
 }
 
-// The NPCs of the last input, freed, and the one being read when a load
-// stopped (it is not in the list yet): an NPC with its speech holds a few
-// KB, which over the inputs between two restarts came near the memory limit.
+// Loads one catalogue of records into a new list after freeing the last
+// input's (a record of a few KB, kept over the inputs between two restarts,
+// came near the fuzzer's memory limit). A load that stops leaves the record
+// it was reading, named by the loader's current-record variable, outside
+// the list: it is freed too.
+template <class T>
+void LoadFreshly(TList<T*>*& list, T*& current, void (*free)(T*), void (*load)()) {
+    if (list) {
+        for (T* r : *list) free(r);
+        delete list;
+    }
+    list = new TList<T*>;
+    current = nullptr;
+    try {
+        load();
+    } catch (const FatalError&) {
+        bool listed = false;
+        for (T* r : *list) listed = listed || r == current;
+        if (current && !listed) free(current);
+        current = nullptr;
+        throw;
+    }
+}
+
 void FreeNpc(TCharakter* n) {
     delete n->EffektList;
     delete n;
 }
 
-void FreeNpcs() {
-    if (!NpcList) return;
-    for (TCharakter* n : *NpcList) FreeNpc(n);
-    delete NpcList;
-    NpcList = nullptr;
-    CurrentNpc = nullptr;
-}
-
 void Npcs(const std::string&) {
-    FreeNpcs();
-    NpcList = new TList<TCharakter*>;
-    try {
-        LoadNpcFile();
-    } catch (const FatalError&) {
-        bool listed = false;
-        for (TCharakter* n : *NpcList) listed = listed || n == CurrentNpc;
-        if (CurrentNpc && !listed) FreeNpc(CurrentNpc);
-        CurrentNpc = nullptr;
-        throw;
-    }
+    LoadFreshly(NpcList, CurrentNpc, FreeNpc, LoadNpcFile);
 }
 
-// The enemies of the last input, freed with their attacks and spells: an
-// enemy with a spell holds about 10 KB, which over the inputs between two
-// restarts would pass the fuzzer's memory limit. Their pictures and sounds
-// belong to the media layer's caches and stay.
-void FreeEnemies() {
-    if (!EnemyList) return;
-    for (TGegner* e : *EnemyList) {
-        delete e->Attacke;
-        delete e->Zauber;
-        delete e;
-    }
-    delete EnemyList;
-    EnemyList = nullptr;
-    CurrentEnemy = nullptr;
+// An enemy with its attack and spell; their pictures and sounds belong to
+// the media layer's caches and stay.
+void FreeEnemy(TGegner* e) {
+    delete e->Attacke;
+    delete e->Zauber;
+    delete e;
 }
 
 void Enemies(const std::string&) {
-    FreeEnemies();
-    EnemyList = new TList<TGegner*>;
-    CurrentEnemy = nullptr;
-    try {
-        LoadEnemyFile();
-    } catch (const FatalError&) {
-        // The record being read when the load stopped is not in the list.
-        bool listed = false;
-        for (TGegner* e : *EnemyList) listed = listed || e == CurrentEnemy;
-        if (CurrentEnemy && !listed) {
-            delete CurrentEnemy->Attacke;
-            delete CurrentEnemy->Zauber;
-            delete CurrentEnemy;
-        }
-        CurrentEnemy = nullptr;
-        throw;
-    }
+    LoadFreshly(EnemyList, CurrentEnemy, FreeEnemy, LoadEnemyFile);
 }
 
 void Summon(const std::string&) {

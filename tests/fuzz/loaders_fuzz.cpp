@@ -53,9 +53,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     g_scratch = scratch;
     atexit(RemoveScratch);
     fs::copy(from, scratch, fs::copy_options::recursive, ec);
-    if (ec) {
-        Die("cannot copy the game folder " + from.string() + ": " + ec.message());
-    }
+    if (ec) Die("cannot copy the game folder " + from.string() + ": " + ec.message());
     if (!ChangeDirectory(scratch.string())) Die("cannot enter " + scratch.string());
     SelectBackend(Backend::Headless);
     try {
