@@ -82,6 +82,10 @@ printf 'RIFF\064\000\000\000WAVEfmt \020\000\000\000\001\000\001\000\100\037\000
 expect "60-byte WAV" "Vessara-Demo: Sound/Biss.wav: the sound lasts 1.0 ms; a sound must last at least 10 ms"
 printf 'RIFF\044\000\000\000WAVEfmt \020\000\000\000\001\000\001\000\100\037\000\000\200\076\000\000\002\000\020\000data\000\000\000\000' > Sound/Biss.wav
 expect "WAV without data" "Vessara-Demo: Sound/Biss.wav: the WAV file holds no sound data"
+# The real sound cut in half: its data chunk announces more than follows.
+head -c 2000 "$WORK/held" > Sound/Biss.wav
+expect_match "WAV cut short" \
+  'Vessara-Demo: Sound/Biss.wav: the WAV file is cut short: its "data" chunk announces [0-9]* bytes, [0-9]* follow'
 restore
 
 # Enemies: off the map (column 64 of the 64 columns 0 to 63), of type 0,

@@ -113,3 +113,47 @@ TEST(Pictures, SideLongerThanTheBoundIsRefused) {
                            " pixels; the game takes pictures of 1 to 4096 pixels a side");
     }
 }
+
+namespace {
+std::string Le32(uint32_t v) {
+    return std::string{(char)v, (char)(v >> 8), (char)(v >> 16), (char)(v >> 24)};
+}
+// A RIFF/WAVE file of 8 kHz mono 16-bit PCM with data of n bytes that
+// announces its data chunk as `announced` bytes, and any chunks after it.
+std::string Wave(uint32_t n, uint32_t announced, const std::string& after = "") {
+    std::string fmt = "fmt " + Le32(16) + std::string{1, 0, 1, 0} + Le32(8000) + Le32(16000) +
+                      std::string{2, 0, 16, 0};
+    std::string body = "WAVE" + fmt + "data" + Le32(announced) + std::string(n, '\0') + after;
+    return "RIFF" + Le32((uint32_t)body.size()) + body;
+}
+
+std::string SoundError(const std::string& path) {
+    try {
+        LoadSoundFile(S(path), 0);
+    } catch (const DataError& e) {
+        return e.what();
+    }
+    return "";
+}
+} // namespace
+
+// A chunk that announces more bytes than follow is a file cut short (or
+// damaged): refused by name, never played short nor allocated for.
+TEST(Sounds, ChunksCutShortAreRefusedNamingTheChunk) {
+    std::string whole = testsupport::WriteFile("sounds/whole.wav", Wave(400, 400));
+    EXPECT_EQ(SoundError(whole), "");
+    EXPECT_NEAR(SoundLengthMs(LoadSoundFile(S(whole), 0)), 25.0, 0.01);
+    std::string cut = testsupport::WriteFile("sounds/cut.wav", Wave(400, 800));
+    EXPECT_EQ(SoundError(cut), cut + ": the WAV file is cut short: its \"data\" chunk announces "
+                                     "800 bytes, 400 follow");
+    std::string huge = testsupport::WriteFile("sounds/huge.wav", Wave(400, 0xFFFFFF00u));
+    EXPECT_NE(SoundError(huge).find("\"data\" chunk announces 4294967040 bytes, 400 follow"),
+              std::string::npos);
+    // A chunk after the sound, cut short too.
+    std::string tail = testsupport::WriteFile("sounds/tail.wav", Wave(400, 400, "LIST" + Le32(64)));
+    EXPECT_EQ(SoundError(tail), tail + ": the WAV file is cut short: its \"LIST\" chunk announces "
+                                       "64 bytes, 0 follow");
+    // An odd-sized last chunk without its pad byte is whole.
+    std::string odd = testsupport::WriteFile("sounds/odd.wav", Wave(400, 400, "note" + Le32(3) + "abc"));
+    EXPECT_EQ(SoundError(odd), "");
+}

@@ -285,3 +285,124 @@ TEST(Text, LatinOneTextComesFromOneTexture) {
     EXPECT_EQ(FontTextureCount(f), 2);
     SetFont(nullptr);
 }
+
+namespace {
+// A BDF bitmap font of bpp bits a pixel in which every Latin-1 character is
+// one row of four pixels, given as hex.
+std::string GreyBdf(int bpp, const std::string& row) {
+    std::string chars;
+    int n = 0;
+    for (int c = 0x20; c <= 0xFF; ++c) {
+        if (c > 0x7E && c < 0xA0) continue;
+        chars += "STARTCHAR c" + std::to_string(c) + "\nENCODING " + std::to_string(c) +
+                 "\nSWIDTH 500 0\nDWIDTH 5 0\nBBX 4 1 0 0\nBITMAP\n" + row + "\nENDCHAR\n";
+        ++n;
+    }
+    return "STARTFONT 2.1\nFONT -test-grey-medium-r-normal--8-80-75-75-c-50-iso8859-1\n"
+           "SIZE 8 75 75 " +
+           std::to_string(bpp) +
+           "\nFONTBOUNDINGBOX 4 1 0 0\nSTARTPROPERTIES 4\nFONT_ASCENT 7\nFONT_DESCENT 1\n"
+           "CHARSET_REGISTRY \"ISO8859\"\nCHARSET_ENCODING \"1\"\nENDPROPERTIES\nCHARS " +
+           std::to_string(n) + "\n" + chars + "ENDFONT\n";
+}
+
+// The grey levels of the lit pixels of "A" drawn white on black with full
+// alpha, left to right along its one row.
+std::vector<int> GreyRow(Font* f) {
+    SetFont(f);
+    SetClsColor(0, 0, 0);
+    ClearScreen();
+    SetBlend(ALPHABLEND);
+    SetAlpha(1);
+    SetColor(255, 255, 255);
+    DrawString(u"A", 100, 100);
+    std::vector<int> row;
+    for (int y = 96; y < 116 && row.empty(); ++y)
+        for (int x = 96; x < 110; ++x)
+            if (int v = (int)(ScreenPixel(x, y) & 0xFF)) row.push_back(v);
+    SetBlend(MASKBLEND);
+    SetFont(nullptr);
+    return row;
+}
+} // namespace
+
+// Bitmap fonts store two or four bits a pixel as they were drawn: each
+// level becomes its share of full coverage.
+TEST(Fonts, TwoAndFourBitGlyphsKeepTheirGreyLevels) {
+    EnsureHeadlessWindow();
+    // 3 2 1 0 and 15 9 5 1.
+    // The renderer's blending may round a level down by one.
+    auto near = [](std::vector<int> got, std::vector<int> want) {
+        bool same = got.size() == want.size();
+        for (size_t i = 0; same && i < got.size(); ++i) same = std::abs(got[i] - want[i]) <= 1;
+        return same;
+    };
+    Font* two = LoadFontFile(S(WriteFile("fonts/grey2.bdf", GreyBdf(2, "E4"))), 8, 4);
+    std::vector<int> row = GreyRow(two);
+    EXPECT_TRUE(near(row, {255, 170, 85})) << ::testing::PrintToString(row);
+    Font* four = LoadFontFile(S(WriteFile("fonts/grey4.bdf", GreyBdf(4, "F951"))), 8, 4);
+    row = GreyRow(four);
+    EXPECT_TRUE(near(row, {255, 153, 85, 17})) << ::testing::PrintToString(row);
+    FreeFont(two);
+    FreeFont(four);
+}
+
+// A font whose glyphs come out many times its size (here: its units per
+// em set to 16, so every outline is blown up a hundredfold) is refused when
+// it loads, before a glyph is rendered, naming the file and the character.
+TEST(Fonts, GlyphsFarLargerThanTheFontAreRefused) {
+    EnsureHeadlessWindow();
+    std::string ttf;
+    ASSERT_TRUE(ReadWholeFile(GameDir() + "/Chancery.ttf", ttf));
+    auto be32 = [&](size_t at) {
+        return (uint32_t)(uint8_t)ttf[at] << 24 | (uint32_t)(uint8_t)ttf[at + 1] << 16 |
+               (uint32_t)(uint8_t)ttf[at + 2] << 8 | (uint32_t)(uint8_t)ttf[at + 3];
+    };
+    int tables = (uint8_t)ttf[4] << 8 | (uint8_t)ttf[5];
+    size_t head = 0;
+    for (int i = 0; i < tables; ++i)
+        if (ttf.compare(12 + 16 * (size_t)i, 4, "head") == 0) head = be32(12 + 16 * (size_t)i + 8);
+    ASSERT_NE(head, 0u);
+    ttf[head + 18] = 0;
+    ttf[head + 19] = 16;
+    std::string path = WriteFile("fonts/Huge.ttf", ttf);
+    try {
+        LoadFontFile(S(path), 25, 4);
+        FAIL() << "the blown-up font was taken";
+    } catch (const DataError& e) {
+        std::string why = e.what();
+        EXPECT_NE(why.find(path + ": the glyph of character 0x21 is "), std::string::npos) << why;
+        EXPECT_NE(why.find(" pixels at size 25; the game takes glyphs of up to 8 times the font size"),
+                  std::string::npos)
+            << why;
+    }
+}
+
+// A freed font is no longer the current one; text falls back to the
+// built-in boxes instead of reading freed glyphs.
+TEST(Fonts, FreeingTheCurrentFontLeavesNone) {
+    EnsureHeadlessWindow();
+    Font* f = LoadFontFile(S(GameDir() + "/Funke.fon"), 16, 4);
+    SetFont(f);
+    EXPECT_GT(StringWidth(u"Hallo"), 0);
+    FreeFont(f);
+    EXPECT_EQ(CurrentFont(), nullptr);
+    EXPECT_EQ(StringWidth(u"ab"), 18); // two built-in boxes of 9
+}
+
+// Pictures are kept by file, size and time stamp: a file written anew
+// with the same size and stamp is still the one read first, until every
+// picture is freed; then it is read again.
+TEST(Pictures, FreedPicturesAreReadAgain) {
+    EnsureHeadlessWindow();
+    namespace fs = std::filesystem;
+    std::string path = WritePng("pictures/again.png", 4, 4, [](int, int) { return 0x102030FFu; });
+    Image* first = LoadImageFile(S(path), 0);
+    EXPECT_EQ(ImagePixel(first, 0, 1, 1), 0x102030FFu);
+    fs::file_time_type stamp = fs::last_write_time(path);
+    WritePng("pictures/again.png", 4, 4, [](int, int) { return 0x405060FFu; });
+    fs::last_write_time(path, stamp);
+    EXPECT_EQ(ImagePixel(LoadImageFile(S(path), 0), 0, 1, 1), 0x102030FFu);
+    FreeAllPictures();
+    EXPECT_EQ(ImagePixel(LoadImageFile(S(path), 0), 0, 1, 1), 0x405060FFu);
+}

@@ -34,6 +34,10 @@ void SetMaskColor(int r, int g, int b);
 Image* LoadImageFile(const Str& path, int flags = -1);
 Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int count,
                          int flags = -1);
+// Frees every picture loaded so far (a file loaded again is read again):
+// for programs that read many files one after another. The images handed
+// out before are gone. Does nothing while a picture batch is open.
+void FreeAllPictures();
 int ImageWidthOf(const Image* img);
 int ImageHeightOf(const Image* img);
 int ImageFramesOf(const Image* img);
@@ -44,6 +48,8 @@ bool ImageFrameOpaque(const Image* img, int frame);
 uint32_t ImagePixel(const Image* img, int frame, int x, int y);
 
 Font* LoadFontFile(const Str& path, int size, int style);
+// Frees a font and its glyphs; if it is the current font, there is none.
+void FreeFont(Font* f);
 // How many textures hold the glyphs the font has made so far (its atlas,
 // plus one per character outside it); for tests of the text cost.
 int FontTextureCount(Font* f);

@@ -9,6 +9,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <cmath>
@@ -56,6 +57,22 @@ FT_UInt GlyphIndex(Font* f, char16_t c) {
     return gi;
 }
 
+// The bitmaps FreeType hands out that the game can turn into coverage:
+// one, two, four or eight bits a pixel (outlines render to one or eight;
+// bitmaps stored in a font file come as they were stored).
+bool DrawableBitmap(const FT_Bitmap& bm) {
+    switch (bm.pixel_mode) {
+    case FT_PIXEL_MODE_MONO:
+    case FT_PIXEL_MODE_GRAY2:
+    case FT_PIXEL_MODE_GRAY4:
+        return true;
+    case FT_PIXEL_MODE_GRAY:
+        return bm.num_grays == 256;
+    default:
+        return false;
+    }
+}
+
 Raster RasterGlyph(Font* f, char16_t c) {
     Raster r;
     Glyph& g = r.metrics;
@@ -89,17 +106,33 @@ Raster RasterGlyph(Font* f, char16_t c) {
     g.top = s->bitmap_top;
     g.w = (int)s->bitmap.width;
     g.h = (int)s->bitmap.rows;
-    if (g.w == 0 || g.h == 0) {
+    if (g.w == 0 || g.h == 0 || !DrawableBitmap(s->bitmap)) {
         g.w = g.h = 0;
         return r;
     }
     r.alpha.resize((size_t)g.w * g.h);
+    const FT_Bitmap& bm = s->bitmap;
+    // A negative pitch runs upwards from the buffer's last row.
+    const unsigned char* top =
+        bm.buffer - (bm.pitch < 0 ? (ptrdiff_t)bm.pitch * (g.h - 1) : 0);
     for (int y = 0; y < g.h; ++y) {
-        const unsigned char* row = s->bitmap.buffer + (ptrdiff_t)y * s->bitmap.pitch;
-        for (int x = 0; x < g.w; ++x)
-            r.alpha[(size_t)y * g.w + x] = s->bitmap.pixel_mode == FT_PIXEL_MODE_MONO
-                                               ? ((row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0)
-                                               : row[x];
+        const unsigned char* row = top + (ptrdiff_t)y * bm.pitch;
+        uint8_t* out = &r.alpha[(size_t)y * g.w];
+        for (int x = 0; x < g.w; ++x) {
+            switch (bm.pixel_mode) {
+            case FT_PIXEL_MODE_MONO:
+                out[x] = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+                break;
+            case FT_PIXEL_MODE_GRAY2:
+                out[x] = (uint8_t)(((row[x >> 2] >> (6 - 2 * (x & 3))) & 3) * 85);
+                break;
+            case FT_PIXEL_MODE_GRAY4:
+                out[x] = (uint8_t)(((row[x >> 1] >> (4 - 4 * (x & 1))) & 15) * 17);
+                break;
+            default:
+                out[x] = row[x];
+            }
+        }
     }
     return r;
 }
@@ -134,6 +167,12 @@ Glyph MakeGlyph(Font* f, char16_t c) {
 
 bool DrawnCharacter(int c);
 
+std::string HexByte(int c) {
+    char hex[8];
+    snprintf(hex, sizeof hex, "%02X", c & 0xFF);
+    return hex;
+}
+
 // Packs the glyphs of every drawn character into rows of one texture.
 void BuildAtlas(Font* f) {
     f->atlasBuilt = true;
@@ -144,6 +183,12 @@ void BuildAtlas(Font* f) {
         if (!DrawnCharacter(c)) continue;
         Raster r = RasterGlyph(f, (char16_t)c);
         Glyph& g = r.metrics;
+        // Glyphs are checked against the size the file was first loaded
+        // at; at a much larger one a wide glyph could outgrow the atlas.
+        if (g.w > kAtlasWidth - 2 * kGap)
+            throw DataError(f->path, "the glyph of character 0x" + HexByte(c) + " is " +
+                                         std::to_string(g.w) + " pixels wide at size " +
+                                         std::to_string(f->size) + ", too wide to draw");
         if (x + g.w + kGap > kAtlasWidth) {
             x = kGap;
             y += rowH + kGap;
@@ -187,37 +232,61 @@ bool DrawnCharacter(int c) {
     return (c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFF);
 }
 
+// A glyph more than this many times the font's pixel size wide or high is
+// broken (or the font's units are): it would take megabytes to draw and
+// not fit the glyph atlas.
+constexpr int kMaxGlyphScale = 8;
+
 // A font file cut short or damaged often opens fine and fails only when a
 // glyph is loaded, which would make its text vanish silently. So every
 // glyph the game draws is loaded and rendered once when the file is first
 // loaded; the game loads one file at several sizes, and the check is done
-// once per file (by path and length).
+// once per file (until it is written anew). A glyph's size is checked
+// before it is rendered, so a broken one costs no memory.
 void CheckGlyphs(Font* f) {
-    static std::set<std::pair<std::string, long>> checked;
-    auto key = std::make_pair(f->path, (long)f->face->stream->size);
+    static std::set<std::string> checked;
+    std::string key = media::FileStamp(f->path);
     if (checked.count(key)) return;
-    FT_Int32 flags = FT_LOAD_RENDER | (f->smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
+    FT_Int32 flags = f->smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
+    FT_Render_Mode mode = f->smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO;
+    const long limit = (long)kMaxGlyphScale * std::max(f->size, 1);
+    auto refuse = [&](int c, const std::string& what) {
+        throw DataError(f->path, "the glyph of character 0x" + HexByte(c) + " " + what);
+    };
     for (int c = 0x20; c <= 0xFF; ++c) {
         if (!DrawnCharacter(c)) continue;
+        FT_GlyphSlot slot = f->face->glyph;
         FT_Error e = FT_Load_Glyph(f->face, GlyphIndex(f, (char16_t)c), flags);
+        long w = 0, h = 0;
+        if (e == 0 && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+            FT_BBox box;
+            FT_Outline_Get_CBox(&slot->outline, &box);
+            w = (box.xMax - box.xMin) / 64;
+            h = (box.yMax - box.yMin) / 64;
+        }
+        if (e == 0 && std::max(w, h) <= limit) {
+            if (slot->format != FT_GLYPH_FORMAT_BITMAP) e = FT_Render_Glyph(slot, mode);
+            w = slot->bitmap.width;
+            h = slot->bitmap.rows;
+        }
+        if (e != 0) {
+            const char* what = FT_Error_String(e);
+            refuse(c, std::string("cannot be drawn (") +
+                          (what ? what : "FreeType error " + std::to_string(e)) +
+                          "); the font is broken");
+        }
+        if (std::max(w, h) > limit)
+            refuse(c, "is " + std::to_string(w) + " x " + std::to_string(h) + " pixels at size " +
+                          std::to_string(f->size) + "; the game takes glyphs of up to " +
+                          std::to_string(kMaxGlyphScale) + " times the font size");
+        if ((w > 0 && h > 0) && !DrawableBitmap(slot->bitmap))
+            refuse(c, "is a bitmap of a kind the game cannot draw (pixel mode " +
+                          std::to_string((int)slot->bitmap.pixel_mode) + ")");
         // FreeType reads a glyph whose data lies past the end of a cut file
         // as an empty one: every character but the spaces and the soft
         // hyphen must leave some ink.
         bool blankOk = c == 0x20 || c == 0xA0 || c == 0xAD;
-        const FT_Bitmap& bm = f->face->glyph->bitmap;
-        if (e == 0 && !blankOk && (bm.width == 0 || bm.rows == 0)) {
-            char why[120];
-            snprintf(why, sizeof why,
-                     "the glyph of character 0x%02X is empty; the font is cut short or broken", c);
-            throw DataError(f->path, why);
-        }
-        if (e == 0) continue;
-        const char* what = FT_Error_String(e);
-        char why[160];
-        snprintf(why, sizeof why,
-                 "the glyph of character 0x%02X cannot be drawn (%s); the font is broken", c,
-                 what ? what : ("FreeType error " + std::to_string(e)).c_str());
-        throw DataError(f->path, why);
+        if (!blankOk && (w == 0 || h == 0)) refuse(c, "is empty; the font is cut short or broken");
     }
     checked.insert(key);
 }
@@ -289,6 +358,19 @@ Font* LoadFontFile(const Str& path, int size, int style) {
         throw;
     }
     return f;
+}
+
+void FreeFont(Font* f) {
+    if (!f || f->builtin) return;
+    if (media::State().font == f) media::State().font = nullptr;
+    // The atlas and its mask are shared by most glyphs: each is freed once.
+    std::set<SDL_Texture*> textures;
+    for (auto& [c, g] : f->glyphs)
+        for (SDL_Texture* t : {g.tex, g.maskTex})
+            if (t) textures.insert(t);
+    for (SDL_Texture* t : textures) SDL_DestroyTexture(t);
+    FT_Done_Face(f->face);
+    delete f;
 }
 
 void SetFont(Font* f) {

@@ -3,6 +3,7 @@
 #include "media/media.h"
 #include "media/media_internal.h"
 #include "media/image_internal.h"
+#include "media/picture_batch.h"
 
 #include <algorithm>
 #include <map>
@@ -225,11 +226,13 @@ media::Sheet* ReadSheet(const std::string& p, int cellW, int cellH, int flags) {
     std::string err;
     if (!media::ReadPNGSize(p, w, h, err)) throw DataError(p, err);
     media::Sheet* sh = NewSheet(p, w, h, cellW, cellH);
-    if (media::PictureBatchOpen())
+    if (media::PictureBatchOpen()) {
         media::DeferPicture(
             sh, p, [sh, p, masked, mask](std::string& e) { FillSheet(sh, p, masked, mask, e); });
-    else if (!FillSheet(sh, p, masked, mask, err))
+    } else if (!FillSheet(sh, p, masked, mask, err)) {
+        delete sh;
         throw DataError(p, err);
+    }
     return sh;
 }
 } // namespace
@@ -290,6 +293,27 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     for (int i = 0; i < count; ++i) img->cells.push_back(first + i);
     if (!key.empty()) Loaded()[key] = img;
     return img;
+}
+
+void FreeAllPictures() {
+    // The jobs of a batch point at their sheets: only outside one, and
+    // once every picture still being read is done.
+    if (media::PictureBatchOpen()) return;
+    try {
+        FinishPictures();
+    } catch (const DataError&) {
+        // A broken picture is freed like the others.
+    }
+    for (auto& [key, img] : Loaded()) {
+        if (img->tex) SDL_DestroyTexture(img->tex);
+        if (img->maskTex) SDL_DestroyTexture(img->maskTex);
+        delete img;
+    }
+    Loaded().clear();
+    for (auto& [key, sh] : Sheets()) {
+        delete sh;
+    }
+    Sheets().clear();
 }
 
 Image* LoadImageFile(const Str& path, int flags) {

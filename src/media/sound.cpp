@@ -105,11 +105,39 @@ void ShutdownSound() {
 } // namespace media
 
 namespace {
+uint32_t Le32(const std::string& b, size_t at) {
+    return (uint32_t)(uint8_t)b[at] | (uint32_t)(uint8_t)b[at + 1] << 8 |
+           (uint32_t)(uint8_t)b[at + 2] << 16 | (uint32_t)(uint8_t)b[at + 3] << 24;
+}
+
+// Walks the chunks of a RIFF file: "" when each one's length fits in the
+// file, else why not. SDL would play what there is of a chunk cut short
+// (a sound that stops early, from a file damaged on its way) and takes the
+// length a chunk announces as the memory to set aside for it.
+std::string CheckChunks(const std::string& b) {
+    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0) return ""; // SDL names it
+    for (size_t at = 12; at + 8 <= b.size();) {
+        uint32_t len = Le32(b, at + 4);
+        size_t left = b.size() - at - 8;
+        if (len > left) {
+            std::string id;
+            for (char c : b.substr(at, 4)) id += (c >= 32 && c < 127) ? c : '?';
+            return "the WAV file is cut short: its \"" + id + "\" chunk announces " +
+                   std::to_string(len) + " bytes, " + std::to_string(left) + " follow";
+        }
+        // Chunks start on even bytes; a last chunk may lack its pad byte.
+        at += 8 + (size_t)len + (len & 1);
+    }
+    return "";
+}
+
 // Reads and checks one WAV file; the mixer's copy is made when it is open.
 Sound* DecodeSoundFile(const std::string& p) {
     std::string bytes;
     if (!ReadWholeFile(p, bytes)) throw DataError(p, "cannot open sound file");
     media::NoteOpened(p);
+    std::string cut = CheckChunks(bytes);
+    if (!cut.empty()) throw DataError(p, cut);
     SDL_AudioSpec spec;
     Uint8* buf = nullptr;
     Uint32 len = 0;

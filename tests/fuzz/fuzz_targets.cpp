@@ -4,6 +4,7 @@
 #include "data/collections.h"
 #include "data/loaders.h"
 #include "data/map_format.h"
+#include "media/media.h"
 #include "replay/script.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -178,6 +179,46 @@ void Journal(const std::string&) {
     WriteJournalEntry(1, u"Fuzz");
 }
 
+// A picture, loaded whole and cut into cells, then drawn the ways the game
+// draws: unscaled onto the frame, scaled and lit through textures. Every
+// picture of the last input is freed first (a decoded one can take 64 MB).
+void Pictures(const std::string&) {
+    FreeAllPictures();
+    Image* whole = LoadImageFile(u"Grafik/Gold.png");
+    Image* cells = LoadAnimImageFile(u"Grafik/Gold.png", 8, 8, 0, 1, 1);
+    SetBlend(MASKBLEND);
+    DrawImageFrame(whole, 0, 0, 0);
+    DrawImageFrame(cells, 40, 0, 0);
+    SetScale(2, 2);
+    DrawImageFrame(cells, 80, 0, 0);
+    SetScale(1, 1);
+    SetBlend(LIGHTBLEND);
+    DrawImageFrame(whole, 120, 0, 0);
+    SetBlend(MASKBLEND);
+}
+
+// A font at the size the game loads it, then text through its glyph atlas.
+// The font is freed after each input (FreeType keeps the whole file).
+void Fonts(const std::string&) {
+    Font* f = LoadFontFile(u"Chancery.ttf", 25, 4);
+    SetFont(f);
+    Str all;
+    for (char16_t c = 0x20; c <= 0xFF; ++c) all += c;
+    try {
+        DrawString(all, 0, 0);
+        (void)StringWidth(u"Grüße aus Eschenfeld");
+    } catch (const FatalError&) {
+        FreeFont(f);
+        throw;
+    }
+    FreeFont(f);
+}
+
+// A sound as an attack or spell names it.
+void Sounds(const std::string&) {
+    (void)LoadSoundFile(u"Sound/Schwert.wav", 0);
+}
+
 const FuzzTarget kTargets[] = {
     {"map", "", Map},
     {"npcs", "Data/NPCs/NPC.txt", Npcs},
@@ -196,6 +237,9 @@ const FuzzTarget kTargets[] = {
     {"connections", "Data/Verbindungen.link", Connections},
     {"quests", "Data/Quests/Quest1.vsq", Quests},
     {"journal", "Data/Tagebuch/1.vst", Journal},
+    {"pictures", "Grafik/Gold.png", Pictures},
+    {"fonts", "Chancery.ttf", Fonts},
+    {"sounds", "Sound/Schwert.wav", Sounds},
 };
 } // namespace
 

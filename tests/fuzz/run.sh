@@ -31,6 +31,11 @@ for t in $TARGETS; do
   case "$t" in
     map) cp "$GAME"/Data/Maps/*.Map "$corpus/" ;;
     script) cp "$HERE"/../replay/*.replay "$corpus/" ;;
+    # Pictures of every kind the art tools write (paletted, grey, RGB,
+    # RGBA), the small ones; both font formats; every sound.
+    pictures) find "$GAME/Grafik" -name '*.png' -size -12k -exec cp {} "$corpus/" \; ;;
+    fonts) cp "$GAME"/*.ttf "$GAME"/*.fon "$corpus/" ;;
+    sounds) cp "$GAME"/Sound/*.wav "$corpus/" ;;
   esac
   file=$(grep -o "{\"$t\", \"[^\"]*\"" "$HERE/fuzz_targets.cpp" | sed 's/.*, "//; s/"$//')
   [ -n "$file" ] && cp "$GAME/$file" "$corpus/real-$(basename "$file")"
