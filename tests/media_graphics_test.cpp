@@ -391,18 +391,21 @@ TEST(Fonts, FreeingTheCurrentFontLeavesNone) {
 }
 
 // Pictures are kept by file, size and time stamp: a file written anew
-// with the same size and stamp is still the one read first, until every
-// picture is freed; then it is read again.
+// with the same size and stamp is still the one read first, until its
+// pictures are freed; then it is read again.
 TEST(Pictures, FreedPicturesAreReadAgain) {
     EnsureHeadlessWindow();
     namespace fs = std::filesystem;
     std::string path = WritePng("pictures/again.png", 4, 4, [](int, int) { return 0x102030FFu; });
-    Image* first = LoadImageFile(S(path), 0);
-    EXPECT_EQ(ImagePixel(first, 0, 1, 1), 0x102030FFu);
+    // Whole and cut into cells: every sheet of the file goes.
+    EXPECT_EQ(ImagePixel(LoadImageFile(S(path), 0), 0, 1, 1), 0x102030FFu);
+    EXPECT_EQ(ImagePixel(LoadAnimImageFile(S(path), 2, 2, 0, 4, 0), 3, 1, 1), 0x102030FFu);
     fs::file_time_type stamp = fs::last_write_time(path);
     WritePng("pictures/again.png", 4, 4, [](int, int) { return 0x405060FFu; });
     fs::last_write_time(path, stamp);
     EXPECT_EQ(ImagePixel(LoadImageFile(S(path), 0), 0, 1, 1), 0x102030FFu);
-    FreeAllPictures();
+    EXPECT_EQ(ImagePixel(LoadAnimImageFile(S(path), 2, 2, 0, 4, 0), 3, 1, 1), 0x102030FFu);
+    FreePictures(S(path));
     EXPECT_EQ(ImagePixel(LoadImageFile(S(path), 0), 0, 1, 1), 0x405060FFu);
+    EXPECT_EQ(ImagePixel(LoadAnimImageFile(S(path), 2, 2, 0, 4, 0), 3, 1, 1), 0x405060FFu);
 }

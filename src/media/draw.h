@@ -34,10 +34,11 @@ void SetMaskColor(int r, int g, int b);
 Image* LoadImageFile(const Str& path, int flags = -1);
 Image* LoadAnimImageFile(const Str& path, int cellW, int cellH, int first, int count,
                          int flags = -1);
-// Frees every picture loaded so far (a file loaded again is read again):
-// for programs that read many files one after another. The images handed
-// out before are gone. Does nothing while a picture batch is open.
-void FreeAllPictures();
+// Frees every picture read from the file, whatever its cells: a later load
+// reads it again. For programs that read one file many times over; the
+// images handed out for it are gone. Does nothing while a picture batch is
+// open.
+void FreePictures(const Str& path);
 int ImageWidthOf(const Image* img);
 int ImageHeightOf(const Image* img);
 int ImageFramesOf(const Image* img);

@@ -295,7 +295,7 @@ static Image* LoadCells(const Str& path, int cellW, int cellH, int first, int co
     return img;
 }
 
-void FreeAllPictures() {
+void FreePictures(const Str& path) {
     // The jobs of a batch point at their sheets: only outside one, and
     // once every picture still being read is done.
     if (media::PictureBatchOpen()) return;
@@ -304,16 +304,27 @@ void FreeAllPictures() {
     } catch (const DataError&) {
         // A broken picture is freed like the others.
     }
-    for (auto& [key, img] : Loaded()) {
+    std::string p = media::PathOf(path);
+    for (auto it = Loaded().begin(); it != Loaded().end();) {
+        Image* img = it->second;
+        if (img->path != p) {
+            ++it;
+            continue;
+        }
         if (img->tex) SDL_DestroyTexture(img->tex);
         if (img->maskTex) SDL_DestroyTexture(img->maskTex);
         delete img;
+        it = Loaded().erase(it);
     }
-    Loaded().clear();
-    for (auto& [key, sh] : Sheets()) {
-        delete sh;
+    // A sheet's key begins with its file's stamp, which begins with the path.
+    for (auto it = Sheets().begin(); it != Sheets().end();) {
+        if (it->first.compare(0, p.size() + 1, p + "|") != 0) {
+            ++it;
+            continue;
+        }
+        delete it->second;
+        it = Sheets().erase(it);
     }
-    Sheets().clear();
 }
 
 Image* LoadImageFile(const Str& path, int flags) {

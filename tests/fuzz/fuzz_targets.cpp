@@ -180,10 +180,10 @@ void Journal(const std::string&) {
 }
 
 // A picture, loaded whole and cut into cells, then drawn the ways the game
-// draws: unscaled onto the frame, scaled and lit through textures. Every
-// picture of the last input is freed first (a decoded one can take 64 MB).
+// draws: unscaled onto the frame, scaled and lit through textures. The
+// last input's pictures are freed first (a decoded one can take 64 MB).
 void Pictures(const std::string&) {
-    FreeAllPictures();
+    FreePictures(u"Grafik/Gold.png");
     Image* whole = LoadImageFile(u"Grafik/Gold.png");
     Image* cells = LoadAnimImageFile(u"Grafik/Gold.png", 8, 8, 0, 1, 1);
     SetBlend(MASKBLEND);
