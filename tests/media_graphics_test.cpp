@@ -347,6 +347,25 @@ TEST(Fonts, TwoAndFourBitGlyphsKeepTheirGreyLevels) {
     FreeFont(four);
 }
 
+// A bitmap font glyph with a size but without its pixels (the BITMAP
+// section of "A" left out) is refused at load, naming the character.
+TEST(Fonts, BitmapGlyphWithoutPixelsIsRefused) {
+    EnsureHeadlessWindow();
+    std::string bdf = GreyBdf(1, "F0");
+    std::string a = "ENCODING 65\nSWIDTH 500 0\nDWIDTH 5 0\nBBX 4 1 0 0\n";
+    size_t at = bdf.find(a);
+    ASSERT_NE(at, std::string::npos);
+    bdf.erase(at + a.size(), std::string("BITMAP\nF0\n").size());
+    std::string path = WriteFile("fonts/nopixels.bdf", bdf);
+    try {
+        LoadFontFile(S(path), 8, 4);
+        FAIL() << "the glyph without pixels was taken";
+    } catch (const DataError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  path + ": the glyph of character 0x41 has a size but no pixels; the font is broken");
+    }
+}
+
 // A font whose glyphs come out many times its size (here: its units per
 // em set to 16, so every outline is blown up a hundredfold) is refused when
 // it loads, before a glyph is rendered, naming the file and the character.

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -57,20 +58,36 @@ FT_UInt GlyphIndex(Font* f, char16_t c) {
     return gi;
 }
 
-// The bitmaps FreeType hands out that the game can turn into coverage:
-// one, two, four or eight bits a pixel (outlines render to one or eight;
-// bitmaps stored in a font file come as they were stored).
-bool DrawableBitmap(const FT_Bitmap& bm) {
+// What keeps a glyph's bitmap from being turned into coverage, "" when
+// nothing does. The game takes one, two, four or eight bits a pixel
+// (outlines render to one or eight; bitmaps stored in a font file come as
+// they were stored); a broken bitmap font can leave a glyph with a size but
+// no pixels, or rows shorter than its width.
+std::string BitmapFault(const FT_Bitmap& bm) {
+    long bits = 0;
     switch (bm.pixel_mode) {
     case FT_PIXEL_MODE_MONO:
+        bits = 1;
+        break;
     case FT_PIXEL_MODE_GRAY2:
+        bits = 2;
+        break;
     case FT_PIXEL_MODE_GRAY4:
-        return true;
+        bits = 4;
+        break;
     case FT_PIXEL_MODE_GRAY:
-        return bm.num_grays == 256;
+        if (bm.num_grays == 256) bits = 8;
+        break;
     default:
-        return false;
+        break;
     }
+    if (bits == 0)
+        return "is a bitmap of a kind the game cannot draw (pixel mode " +
+               std::to_string((int)bm.pixel_mode) + ")";
+    if (!bm.buffer) return "has a size but no pixels; the font is broken";
+    if (std::labs((long)bm.pitch) < ((long)bm.width * bits + 7) / 8)
+        return "has rows shorter than its width; the font is broken";
+    return "";
 }
 
 Raster RasterGlyph(Font* f, char16_t c) {
@@ -106,7 +123,7 @@ Raster RasterGlyph(Font* f, char16_t c) {
     g.top = s->bitmap_top;
     g.w = (int)s->bitmap.width;
     g.h = (int)s->bitmap.rows;
-    if (g.w == 0 || g.h == 0 || !DrawableBitmap(s->bitmap)) {
+    if (g.w == 0 || g.h == 0 || !BitmapFault(s->bitmap).empty()) {
         g.w = g.h = 0;
         return r;
     }
@@ -279,9 +296,8 @@ void CheckGlyphs(Font* f) {
             refuse(c, "is " + std::to_string(w) + " x " + std::to_string(h) + " pixels at size " +
                           std::to_string(f->size) + "; the game takes glyphs of up to " +
                           std::to_string(kMaxGlyphScale) + " times the font size");
-        if ((w > 0 && h > 0) && !DrawableBitmap(slot->bitmap))
-            refuse(c, "is a bitmap of a kind the game cannot draw (pixel mode " +
-                          std::to_string((int)slot->bitmap.pixel_mode) + ")");
+        std::string fault = w > 0 && h > 0 ? BitmapFault(slot->bitmap) : "";
+        if (!fault.empty()) refuse(c, fault);
         // FreeType reads a glyph whose data lies past the end of a cut file
         // as an empty one: every character but the spaces and the soft
         // hyphen must leave some ink.
