@@ -153,6 +153,9 @@ TEST(Sounds, ChunksCutShortAreRefusedNamingTheChunk) {
     std::string tail = testsupport::WriteFile("sounds/tail.wav", Wave(400, 400, "LIST" + Le32(64)));
     EXPECT_EQ(SoundError(tail), tail + ": the WAV file is cut short: its \"LIST\" chunk announces "
                                        "64 bytes, 0 follow");
+    // Chunks without the RIFF header in front (SDL would read them).
+    std::string bare = testsupport::WriteFile("sounds/bare.wav", Wave(400, 400).substr(8));
+    EXPECT_EQ(SoundError(bare), bare + ": not a WAV file (it does not begin with \"RIFF\" and \"WAVE\")");
     // An odd-sized last chunk without its pad byte is whole.
     std::string odd = testsupport::WriteFile("sounds/odd.wav", Wave(400, 400, "note" + Le32(3) + "abc"));
     EXPECT_EQ(SoundError(odd), "");

@@ -110,12 +110,15 @@ uint32_t Le32(const std::string& b, size_t at) {
            (uint32_t)(uint8_t)b[at + 2] << 16 | (uint32_t)(uint8_t)b[at + 3] << 24;
 }
 
-// Walks the chunks of a RIFF file: "" when each one's length fits in the
-// file, else why not. SDL would play what there is of a chunk cut short
-// (a sound that stops early, from a file damaged on its way) and takes the
-// length a chunk announces as the memory to set aside for it.
+// Checks the frame of a WAV file and walks its chunks: "" when it begins
+// "RIFF", length, "WAVE" and each chunk's length fits in the file, else
+// why not. SDL would play what there is of a chunk cut short (a sound that
+// stops early, from a file damaged on its way), takes the length a chunk
+// announces as the memory to set aside for it, and also reads chunks
+// without the RIFF header in front of them.
 std::string CheckChunks(const std::string& b) {
-    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0) return ""; // SDL names it
+    if (b.size() < 12 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0)
+        return "not a WAV file (it does not begin with \"RIFF\" and \"WAVE\")";
     for (size_t at = 12; at + 8 <= b.size();) {
         uint32_t len = Le32(b, at + 4);
         size_t left = b.size() - at - 8;
