@@ -376,15 +376,22 @@ Font* LoadFontFile(const Str& path, int size, int style) {
     return f;
 }
 
+namespace {
+// The textures a font's glyphs are drawn from, each once (the atlas is
+// shared by most glyphs); with masks, their thresholded copies too.
+std::set<SDL_Texture*> GlyphTextures(const Font* f, bool masks) {
+    std::set<SDL_Texture*> textures;
+    for (const auto& [c, g] : f->glyphs)
+        for (SDL_Texture* t : {g.tex, masks ? g.maskTex : nullptr})
+            if (t) textures.insert(t);
+    return textures;
+}
+} // namespace
+
 void FreeFont(Font* f) {
     if (!f || f->builtin) return;
     if (media::State().font == f) media::State().font = nullptr;
-    // The atlas and its mask are shared by most glyphs: each is freed once.
-    std::set<SDL_Texture*> textures;
-    for (auto& [c, g] : f->glyphs)
-        for (SDL_Texture* t : {g.tex, g.maskTex})
-            if (t) textures.insert(t);
-    for (SDL_Texture* t : textures) SDL_DestroyTexture(t);
+    for (SDL_Texture* t : GlyphTextures(f, true)) SDL_DestroyTexture(t);
     FT_Done_Face(f->face);
     delete f;
 }
@@ -436,8 +443,5 @@ void DrawString(const Str& text, double x, double y) {
 }
 
 int FontTextureCount(Font* f) {
-    std::set<SDL_Texture*> textures;
-    for (auto& [c, g] : f->glyphs)
-        if (g.tex) textures.insert(g.tex);
-    return (int)textures.size();
+    return (int)GlyphTextures(f, false).size();
 }
